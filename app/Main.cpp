@@ -1,0 +1,6 @@
+#include "framework/WinApp.h"
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int)
+{
+    return AfxWinMain(hInstance, lpCmdLine);
+}

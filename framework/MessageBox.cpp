@@ -1,0 +1,42 @@
+#include "framework/MessageBox.h"
+
+#include "framework/WinApp.h"
+
+namespace {
+
+int SystemMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType)
+{
+    return MessageBoxA(hOwner, pszText, pszCaption, nType);
+}
+
+MessageBoxHandler g_handler = SystemMessageBox;
+
+} // namespace
+
+int ShowMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType)
+{
+    if (!pszCaption) {
+        CWinApp* pApp = AfxGetApp();
+        pszCaption = pApp ? pApp->GetDisplayName().c_str() : "";
+    }
+    return g_handler(hOwner, pszText, pszCaption, nType);
+}
+
+int AfxMessageBox(const char* pszText, UINT nType)
+{
+    return ShowMessageBox(GetActiveWindow(), pszText, nullptr, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType)
+{
+    char text[512] = "";
+    LoadStringA(AfxGetResourceHandle(), nIDPrompt, text, sizeof(text));
+    return AfxMessageBox(text, nType);
+}
+
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
+{
+    MessageBoxHandler previous = g_handler;
+    g_handler = handler ? handler : SystemMessageBox;
+    return previous;
+}

@@ -1,0 +1,147 @@
+# Shared by run-skylet.sh and run-tests.sh: installs what a fresh Debian
+# machine lacks, builds, and starts the display and Wine prefix to run in.
+
+set -euo pipefail
+
+REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
+
+PACKAGES=(cmake make g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine32:i386 xvfb
+          googletest)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing_packages() {
+    local package
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' \
+            || printf '%s\n' "$package"
+    done
+}
+
+ensure_packages() {
+    local missing
+    missing=$(missing_packages)
+    [ -z "$missing" ] && return 0
+    log "installing: $(echo $missing)"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        as_root dpkg --add-architecture i386
+    fi
+    as_root apt-get update -q
+    # shellcheck disable=SC2086
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+}
+
+build() {
+    log "building in $BUILD_DIR"
+    cmake -S "$REPO_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$BUILD_DIR" -j"$(nproc)"
+}
+
+# Wine runs quietly, without its Mono and Gecko installers, and with the
+# Windows-1252 code page that the program's single-byte texts are written in.
+wine_environment() {
+    export WINEPREFIX=$1
+    export WINEARCH=win32
+    export WINEDEBUG=${WINEDEBUG:--all}
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export LANG=en_US.UTF-8
+}
+
+# Makes the prefix when it does not exist yet.
+ensure_prefix() {
+    [ -f "$WINEPREFIX/system.reg" ] && return 0
+    log "making Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    # A crash exits with code 5 and a backtrace instead of a dialog that hangs a headless run.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver -w
+}
+
+# The Windows name of a Unix path, through the prefix's Z: drive.
+windows_path() {
+    printf 'Z:%s' "$1" | tr / '\\'
+}
+
+# Starts Wine's own processes with their output away from ours, and keeps
+# the desktop up until the prefix's server is stopped.
+hold_desktop() {
+    local ready="$BUILD_DIR/.desktop-ready"
+    rm -f "$ready"
+    wineserver -p
+    wine "$BUILD_DIR/tests/support/HoldDesktop.exe" "$(windows_path "$ready")" >/dev/null 2>&1 &
+    local tries=0
+    until [ -e "$ready" ]; do
+        tries=$((tries + 1))
+        if [ $tries -gt 600 ]; then
+            log "Wine's desktop did not start"
+            return 1
+        fi
+        sleep 0.1
+    done
+    rm -f "$ready"
+}
+
+XVFB_PID=
+
+# Starts an Xvfb of our own on the first free display number.
+start_xvfb() {
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local tries=0
+    until [ -e "/tmp/.X11-unix/X$n" ]; do
+        tries=$((tries + 1))
+        if [ $tries -gt 100 ] || ! kill -0 "$XVFB_PID" 2>/dev/null; then
+            log "Xvfb :$n did not start"
+            return 1
+        fi
+        sleep 0.1
+    done
+    export DISPLAY=":$n"
+    log "Xvfb on $DISPLAY (pid $XVFB_PID)"
+}
+
+stop_xvfb() {
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+        # The Windows name of a Unix path, through the prefix's Z: drive.
+windows_path() {
+    printf 'Z:%s' "$1" | tr / '\\'
+}
+
+# Starts Wine's own processes with their output away from ours, and keeps
+# the desktop up until the prefix's server is stopped.
+hold_desktop() {
+    local ready="$BUILD_DIR/.desktop-ready"
+    rm -f "$ready"
+    wineserver -p
+    wine "$BUILD_DIR/tests/support/HoldDesktop.exe" "$(windows_path "$ready")" >/dev/null 2>&1 &
+    local tries=0
+    until [ -e "$ready" ]; do
+        tries=$((tries + 1))
+        if [ $tries -gt 600 ]; then
+            log "Wine's desktop did not start"
+            return 1
+        fi
+        sleep 0.1
+    done
+    rm -f "$ready"
+}
+
+XVFB_PID=
+    fi
+}
+
+stop_wineserver() {
+    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+        wineserver -k 2>/dev/null || true
+    fi
+}

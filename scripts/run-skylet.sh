@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Skylet under Wine on the
+# current display, or on an Xvfb of its own when there is none.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+ensure_packages
+build
+
+cleanup() {
+    stop_wineserver
+    stop_xvfb
+}
+trap cleanup EXIT
+
+[ -n "${DISPLAY:-}" ] || start_xvfb
+wine_environment "$BUILD_DIR/run-prefix"
+ensure_prefix
+
+log "starting Skylet"
+wine "$BUILD_DIR/app/Skylet.exe"
