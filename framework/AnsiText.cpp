@@ -1,6 +1,6 @@
 #include "framework/AnsiText.h"
 
-#include <windows.h>
+#include <oleauto.h>
 
 std::string WideToAnsi(const wchar_t* pszText, int nLength)
 {
@@ -23,4 +23,9 @@ std::wstring AnsiToWide(const std::string& text)
     if (size > 0)
         MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], size);
     return wide;
+}
+
+std::string BstrToAnsi(BSTR bstrText)
+{
+    return WideToAnsi(bstrText, static_cast<int>(SysStringLen(bstrText)));
 }

@@ -42,6 +42,7 @@ const MessageMap* CDialog::GetMessageMap() const
 {
     static const MessageMap map(CWnd::GetMessageMap(), {
         MapMessage<&CDialog::HandleInitDialog>(WM_INITDIALOG),
+        MapMessage<&CDialog::OnReposition>(DM_REPOSITION),
         MapCommand<&CDialog::OnOK>(IDOK),
         MapCommand<&CDialog::OnCancel>(IDCANCEL),
     });
@@ -51,6 +52,33 @@ const MessageMap* CDialog::GetMessageMap() const
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     return OnInitDialog();
+}
+
+// Moves a top-level dialog that lies partly off its monitor's work area back
+// inside it; Wine's dialog manager does not do it.
+LRESULT CDialog::OnReposition(WPARAM, LPARAM)
+{
+    if (GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD)
+        return 0;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
+        return 0;
+    const RECT& work = monitor.rcWork;
+    const RECT window = GetWindowRect();
+    int x = window.left;
+    int y = window.top;
+    if (window.right > work.right)
+        x = work.right - (window.right - window.left);
+    if (window.bottom > work.bottom)
+        y = work.bottom - (window.bottom - window.top);
+    if (x < work.left)
+        x = work.left;
+    if (y < work.top)
+        y = work.top;
+    if (x != window.left || y != window.top)
+        SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }
 
 BOOL CDialog::OnInitDialog()

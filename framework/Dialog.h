@@ -30,5 +30,6 @@ protected:
 
 private:
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReposition(WPARAM wParam, LPARAM lParam);
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -24,8 +24,15 @@ public:
     BOOL ShowWindow(int nCmdShow) const { return ::ShowWindow(m_hWnd, nCmdShow); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    BOOL Invalidate(BOOL bErase = TRUE) const { return ::InvalidateRect(m_hWnd, nullptr, bErase); }
-    BOOL RedrawWindow(UINT nFlags) const { return ::RedrawWindow(m_hWnd, nullptr, nullptr, nFlags); }
+    // A null window would stand for the whole desktop: nothing is done then.
+    BOOL Invalidate(BOOL bErase = TRUE) const
+    {
+        return m_hWnd && ::InvalidateRect(m_hWnd, nullptr, bErase);
+    }
+    BOOL RedrawWindow(UINT nFlags) const
+    {
+        return m_hWnd && ::RedrawWindow(m_hWnd, nullptr, nullptr, nFlags);
+    }
     BOOL SetWindowPos(HWND hInsertAfter, int x, int y, int cx, int cy, UINT nFlags) const
     {
         return ::SetWindowPos(m_hWnd, hInsertAfter, x, y, cx, cy, nFlags);

@@ -73,7 +73,7 @@ windows_path() {
 hold_desktop() {
     local ready="$BUILD_DIR/.desktop-ready"
     rm -f "$ready"
-    wineserver -p
+    wineserver -p || true  # already up when the prefix is in use
     wine "$BUILD_DIR/tests/support/HoldDesktop.exe" "$(windows_path "$ready")" >/dev/null 2>&1 &
     local tries=0
     until [ -e "$ready" ]; do
@@ -112,31 +112,7 @@ stop_xvfb() {
     if [ -n "$XVFB_PID" ]; then
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
-        # The Windows name of a Unix path, through the prefix's Z: drive.
-windows_path() {
-    printf 'Z:%s' "$1" | tr / '\\'
-}
-
-# Starts Wine's own processes with their output away from ours, and keeps
-# the desktop up until the prefix's server is stopped.
-hold_desktop() {
-    local ready="$BUILD_DIR/.desktop-ready"
-    rm -f "$ready"
-    wineserver -p
-    wine "$BUILD_DIR/tests/support/HoldDesktop.exe" "$(windows_path "$ready")" >/dev/null 2>&1 &
-    local tries=0
-    until [ -e "$ready" ]; do
-        tries=$((tries + 1))
-        if [ $tries -gt 600 ]; then
-            log "Wine's desktop did not start"
-            return 1
-        fi
-        sleep 0.1
-    done
-    rm -f "$ready"
-}
-
-XVFB_PID=
+        XVFB_PID=
     fi
 }
 

@@ -1,5 +1,6 @@
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
+#include "tests/unit/TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,15 @@
 
 namespace {
 
-// A record that tells when it is deleted.
+// A record, with its window, that tells when it is deleted.
 class CountedRecord : public ContactRecord {
 public:
-    CountedRecord(char name, std::string& deleted) : m_name(name), m_deleted(deleted) {}
+    CountedRecord(char name, std::string& deleted)
+        : ContactRecord(std::string(1, name) + "@example.com", std::string(1, name), STATUS_OFFLINE),
+          m_name(name),
+          m_deleted(deleted)
+    {
+    }
     ~CountedRecord() override { m_deleted += m_name; }
     char m_name;
 
@@ -19,7 +25,7 @@ private:
     std::string& m_deleted;
 };
 
-class ListeTest : public testing::Test {
+class ListeTest : public RegistryTest {
 protected:
     void Insert(char name)
     {
@@ -192,17 +198,16 @@ TEST_F(ListeTest, ViderDeletesEveryRecordInListOrder)
 
 TEST_F(ListeTest, DestructionDeletesTheRecordsAndSkipsNullElements)
 {
-    std::string deleted;
     {
         Liste liste;
         ContactRecord* pNull = nullptr;
-        ContactRecord* pRecord = new CountedRecord('P', deleted);
+        ContactRecord* pRecord = new CountedRecord('P', m_deleted);
         liste.InsererApres(pRecord);
         liste.InsererApres(pNull);
-        ContactRecord* pOther = new CountedRecord('Q', deleted);
+        ContactRecord* pOther = new CountedRecord('Q', m_deleted);
         liste.InsererApres(pOther);
     }
-    EXPECT_EQ("PQ", deleted);
+    EXPECT_EQ("PQ", m_deleted);
 }
 
 } // namespace

@@ -1,0 +1,208 @@
+#include "contactwnd/ContactWnd.h"
+
+#include "contactwnd/LayeredWindow.h"
+#include "core/ContactHold.h"
+#include "core/ContactRecord.h"
+#include "core/DisplayRule.h"
+#include "framework/Gdi.h"
+#include "res/resource.h"
+#include "settings/DefaultSettings.h"
+#include "settings/ProfileSection.h"
+
+int g_nNextWindowIndex = 0;
+int g_nCascadeTop = 0;
+bool g_bFirstPlacement = true;
+
+namespace {
+
+constexpr int kPlacementStep = CONTACT_BASE_SIZE + CONTACT_WND_MARGIN;
+constexpr int kBorderWidth = 3;
+
+COLORREF BorderColor(int nStatus)
+{
+    switch (nStatus) {
+    case STATUS_ONLINE: return DefaultSettings.OnlineBorderColor;
+    case STATUS_BUSY: return DefaultSettings.BusyBorderColor;
+    case STATUS_OFFLINE: return DefaultSettings.OfflineBorderColor;
+    default: return DefaultSettings.AwayBorderColor;
+    }
+}
+
+} // namespace
+
+CContactWnd::CContactWnd(ContactRecord* pContact) : CDialog(IDD_CONTACT), m_pContact(pContact)
+{
+    if (!m_photo.LoadFromFile(m_pContact->m_strPicFileName))
+        m_photo.LoadFromResource(IDR_DEFAULT_PHOTO);
+    m_bTooltipShown = false;
+    m_nTransparency =
+        Settings::ProfileSection(m_pContact->m_strSigninName).Read(Settings::Contact::Transparency);
+    ++g_nNextWindowIndex;
+    Create();
+}
+
+CContactWnd::~CContactWnd()
+{
+    --g_nNextWindowIndex;
+    m_photo.Free();
+    m_hTooltip.Reset();
+    DestroyWindow();
+}
+
+const MessageMap* CContactWnd::GetMessageMap() const
+{
+    static const MessageMap map(CDialog::GetMessageMap(), {
+        MapMessage<&CContactWnd::OnPaint>(WM_PAINT),
+        MapMessage<&CContactWnd::OnSize>(WM_SIZE),
+        MapMessage<&CContactWnd::OnCreate>(WM_CREATE),
+        MapMessage<&CContactWnd::OnLButtonDown>(WM_LBUTTONDOWN),
+        MapMessage<&CContactWnd::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
+        MapMessage<&CContactWnd::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
+        MapMessage<&CContactWnd::OnMouseMove>(WM_MOUSEMOVE),
+        MapMessage<&CContactWnd::OnDropFiles>(WM_DROPFILES),
+        MapCommand<&CContactWnd::OnSizeDefault>(ID_SIZE_DEFAULT),
+        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_100),
+        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_75),
+        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_66),
+        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_50),
+        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_33),
+        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_25),
+        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_10),
+    });
+    return &map;
+}
+
+LRESULT CContactWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // A handler may enter a modal loop (the system's move loop, a message
+    // box) in which a poll cycle runs; it must not delete this window then.
+    ContactHold hold;
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+int CContactWnd::OnCreate(CREATESTRUCTA*)
+{
+    if (Default() == -1)
+        return -1;
+    LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED;
+    if (DefaultSettings.clickThrough)
+        exStyle |= WS_EX_TRANSPARENT;
+    SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle);
+    SetLayeredAttributes(m_hWnd, 0, TransparencyToAlpha(m_nTransparency), LWA_ALPHA);
+    return 0;
+}
+
+BOOL CContactWnd::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    LoadSettings();
+    PlaceWindow();
+    return TRUE;
+}
+
+void CContactWnd::LoadSettings()
+{
+    namespace Contact = Settings::Contact;
+
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    if (g_bFirstPlacement) {
+        g_nCascadeTop = work.bottom - kPlacementStep;
+        g_bFirstPlacement = false;
+    }
+    // Rows start at screen x 0, whatever the work area's left edge.
+    int defaultLeft = (g_nNextWindowIndex - 1) * kPlacementStep;
+    if (CONTACT_BASE_SIZE + defaultLeft + CONTACT_WND_MARGIN > work.right) {
+        g_nNextWindowIndex = 1;
+        g_nCascadeTop -= kPlacementStep;
+        defaultLeft = 0;
+    }
+    const int defaultTop = g_nCascadeTop;
+
+    const Settings::ProfileSection section(m_pContact->m_strSigninName);
+    m_nLeft = section.Read(Contact::Left, defaultLeft);
+    m_nTop = section.Read(Contact::Top, defaultTop);
+    m_nSizeX = section.Read(Contact::SizeX);
+    m_nSizeY = section.Read(Contact::SizeY);
+    m_bStayOnTop = section.Read(Contact::StayOnTop);
+    m_bShowName = section.Read(Contact::ShowName);
+    m_bShowStatusBorder = section.Read(Contact::ShowStatusBorder);
+    m_bShowPhoto = section.Read(Contact::ShowPhoto);
+    m_bSoundAlertWhenOffline = section.Read(Contact::SoundAlertWhenOffline);
+    m_bSoundAlertWhenOnline = section.Read(Contact::SoundAlertWhenOnline);
+    m_bSoundAlertWhenStatusChanges = section.Read(Contact::SoundAlertWhenStatusChanges);
+    m_bUseSpeechOnline = section.Read(Contact::UseSpeechOnline);
+    m_bUseSpeechOffline = section.Read(Contact::UseSpeechOffline);
+    m_bUseSpeechChange = section.Read(Contact::UseSpeechChange);
+    m_bUseDefaultSpeechRules = section.Read(Contact::UseDefaultSpeechRules);
+    m_bUseDefaultSoundRules = section.Read(Contact::UseDefaultSoundRules);
+    m_bUseDefaultDisplayRules = section.Read(Contact::UseDefaultDisplayRules);
+    const int defaultRule = Settings::DefaultSection().Read(Settings::Default::DisplayRules);
+    m_nDisplayRule = section.Read(Contact::DisplayRule, defaultRule);
+}
+
+void CContactWnd::PlaceWindow()
+{
+    SetWindowPos(InsertAfter(), m_nLeft, m_nTop, m_nSizeX, m_nSizeY, 0);
+}
+
+void CContactWnd::OnPaint()
+{
+    if (!m_hWnd)
+        return;
+    SendMessage(DM_REPOSITION);
+    ApplyDisplayRule();
+
+    CPaintDC dc(m_hWnd);
+    const RECT client = GetClientRect();
+    if (m_bShowPhoto)
+        m_photo.Render(dc.Get(), client);
+    if (m_bShowName)
+        DrawName(dc.Get(), client);
+    if (m_bShowStatusBorder)
+        DrawStatusBorder(dc.Get(), client);
+}
+
+void CContactWnd::ApplyDisplayRule()
+{
+    switch (DisplayRuleVisibility(m_nDisplayRule, m_pContact->m_nStatus)) {
+    case RuleVisibility::Shown: ShowWindow(SW_SHOW); break;
+    case RuleVisibility::Hidden: ShowWindow(SW_HIDE); break;
+    case RuleVisibility::Unchanged: break;
+    }
+}
+
+void CContactWnd::DrawName(HDC hDC, const RECT& client) const
+{
+    CFontHandle font(CreatePointFont(90, "MS Sans Serif", hDC));
+    CSelectObject selectFont(hDC, font.Get());
+    SetBkMode(hDC, DefaultSettings.NameTransparentBackground ? TRANSPARENT : OPAQUE);
+    SetBkColor(hDC, DefaultSettings.NameBackgroundColor);
+    SetTextColor(hDC, DefaultSettings.NameForegroundColor);
+    RECT text = {client.left, client.top, client.right, client.bottom - kBorderWidth};
+    const std::string name = m_pContact->GetDisplayName();
+    DrawTextA(hDC, name.c_str(), static_cast<int>(name.size()), &text,
+              DT_SINGLELINE | DT_BOTTOM | DT_CENTER);
+}
+
+void CContactWnd::DrawStatusBorder(HDC hDC, const RECT& client) const
+{
+    const int nStatus = m_pContact->m_nStatus;
+    if (nStatus == STATUS_OFFLINE && DefaultSettings.HideBorder)
+        return;
+    CPenHandle pen(CreatePen(PS_SOLID, kBorderWidth, BorderColor(nStatus)));
+    CSelectObject selectPen(hDC, pen.Get());
+    const int right = client.right - 2;
+    const int bottom = client.bottom - 2;
+    MoveToEx(hDC, client.left, client.top, nullptr);
+    LineTo(hDC, right, client.top);
+    LineTo(hDC, right, bottom);
+    LineTo(hDC, client.left, bottom);
+    LineTo(hDC, client.left, client.top);
+}
+
+void CContactWnd::OnSize(UINT, int, int)
+{
+    Default();
+    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "contactwnd/PhotoImage.h"
+#include "framework/Dialog.h"
+#include "framework/OwnedWindow.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+class ContactRecord;
+
+// The default window is the 64-pixel photo plus a 10-pixel margin: 74 x 74,
+// and windows are placed 74 pixels apart.
+inline constexpr int CONTACT_BASE_SIZE = 64;
+inline constexpr int CONTACT_WND_MARGIN = 10;
+
+// Default placement of new windows, process-wide: rows along the bottom of
+// the work area, from the left, each row 74 pixels above the last.
+extern int g_nNextWindowIndex;
+extern int g_nCascadeTop;
+extern bool g_bFirstPlacement;
+
+// The free-standing desktop window of one contact, and the in-memory home
+// of the contact's settings. Created visible by its constructor; its paint
+// routine also shows or hides it by its display rule.
+class CContactWnd : public CDialog {
+public:
+    explicit CContactWnd(ContactRecord* pContact);
+    ~CContactWnd() override;
+
+    // Also called directly after invalidating, since a hidden window gets no
+    // paint messages and the display rule is applied here.
+    void OnPaint();
+
+    void ShowTooltip(POINT point);
+    void HideTooltip();
+    // Resizes to a percentage of the photo's natural size, plus the margin.
+    void ResizeToPercent(int nPercent);
+    void StartConversation();
+
+    // The insert-after window of every move: topmost or not by "stayOnTop".
+    HWND InsertAfter() const { return m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST; }
+
+    bool m_bSoundAlertWhenOffline = true;
+    bool m_bSoundAlertWhenOnline = true;
+    bool m_bSoundAlertWhenStatusChanges = false;
+    bool m_bUseSpeechOffline = true;
+    bool m_bUseSpeechOnline = true;
+    bool m_bUseSpeechChange = true;
+    bool m_bUseDefaultSpeechRules = true;
+    bool m_bUseDefaultDisplayRules = true;
+    bool m_bUseDefaultSoundRules = true;
+    int m_nDisplayRule = 3;
+    bool m_bStayOnTop = true;
+    bool m_bTooltipShown = false;
+    bool m_bShowName = true;
+    bool m_bShowStatusBorder = true;
+    bool m_bShowPhoto = true;
+    int m_nLeft = 0;
+    int m_nTop = 0;
+    int m_nSizeX = 0;
+    int m_nSizeY = 0;
+    int m_nTransparency = 100;
+    ContactRecord* m_pContact;
+    int m_nMenuFlags = 0;
+    POINT m_ptMenu = {0, 0};
+    COwnedWindow m_hTooltip;
+    TTTOOLINFOA m_toolInfo = {};
+    CPhotoImage m_photo;
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+
+private:
+    int OnCreate(CREATESTRUCTA* pCreate);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnLButtonDblClk(UINT nFlags, POINT point);
+    void OnMouseMove(UINT nFlags, POINT point);
+    void OnWindowPosChanged(WINDOWPOS* pPos);
+    void OnDropFiles(HDROP hDrop);
+    void OnSizeDefault();
+    void OnSizePreset(UINT nId);
+
+    void LoadSettings();
+    void PlaceWindow();
+    void ApplyDisplayRule();
+    void DrawName(HDC hDC, const RECT& client) const;
+    void DrawStatusBorder(HDC hDC, const RECT& client) const;
+    // Lets the system move the window with the pointer, as by its caption.
+    void StartMoving(POINT point);
+    std::string TooltipText() const;
+
+    std::string m_strTooltipText;  // the tooltip shows it while it is up
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <windows.h>
+
+// Calls the system's SetLayeredWindowAttributes, looked up in User32.dll at
+// each call; without it, fails with ERROR_NOT_SUPPORTED and the window stays
+// opaque.
+bool SetLayeredAttributes(HWND hWnd, COLORREF crKey, BYTE nAlpha, DWORD dwFlags);
+
+// The alpha of a transparency setting: 0 gives 15, 100 gives 255, in steps
+// of 2.4. Only the low 8 bits count, so out-of-range settings wrap.
+BYTE TransparencyToAlpha(int nTransparency);

@@ -1,0 +1,45 @@
+#include "core/ContactRecord.h"
+
+#include "contactwnd/ContactWnd.h"
+#include "core/DisplayRule.h"
+#include "settings/ProfileSection.h"
+
+#include <new>
+
+ContactRecord::ContactRecord(const std::string& strSigninName, const std::string& strFriendlyName,
+                             ContactStatus nStatus)
+    : m_strSigninName(strSigninName), m_strFriendlyName(strFriendlyName), m_nStatus(nStatus)
+{
+    const Settings::ProfileSection section(m_strSigninName);
+    m_strPicFileName = section.Read(Settings::Contact::PicFileName);
+    m_strCustomName = section.Read(Settings::Contact::CustomName);
+    m_pWnd = new (std::nothrow) CContactWnd(this);
+    NotifyStatus(true);
+}
+
+ContactRecord::~ContactRecord()
+{
+    delete m_pWnd;
+}
+
+std::string ContactRecord::GetDisplayName() const
+{
+    return m_strCustomName.empty() ? m_strFriendlyName : m_strCustomName;
+}
+
+void ContactRecord::NotifyStatus(bool onlyIfShown)
+{
+    if (!m_pWnd)
+        return;
+    if (AlertsConsidered(onlyIfShown, m_pWnd->m_nDisplayRule, m_nStatus)) {
+        // The sound, then the speech of the event are raised here, each
+        // playing to its end before the next step.
+    }
+    m_pWnd->Invalidate(TRUE);
+    m_pWnd->OnPaint();
+}
+
+bool AlertsConsidered(bool onlyIfShown, int nDisplayRule, int nStatus)
+{
+    return !onlyIfShown || DisplayRuleVisibility(nDisplayRule, nStatus) == RuleVisibility::Shown;
+}

@@ -1,0 +1,76 @@
+#include "core/PollCycle.h"
+
+#include "core/ContactHold.h"
+#include "core/ContactRecord.h"
+#include "core/Liste.h"
+#include "core/Messenger.h"
+#include "core/StatusLog.h"
+
+namespace {
+
+// A modal loop entered during a cycle (a message box raised by an alert)
+// dispatches the next tick; that tick is skipped.
+bool g_bCycleRunning = false;
+
+class CycleGuard {
+public:
+    CycleGuard() { g_bCycleRunning = true; }
+    ~CycleGuard() { g_bCycleRunning = false; }
+};
+
+void TakeContact(const MessengerContactInfo& contact)
+{
+    const ContactStatus nStatus = MapMessengerStatus(contact.nStatusCode);
+    ContactRecord* pRecord = FindContact(contact.strSigninName);
+    if (!pRecord) {
+        ContactRecord* pNew =
+            new ContactRecord(contact.strSigninName, contact.strFriendlyName, nStatus);
+        // The record's alerts may have run a command that moved the cursor:
+        // go to the head only now, so the new record lands at position 2.
+        theContacts.Premier();
+        theContacts.InsererApres(pNew);
+    } else if (pRecord->m_nStatus != nStatus) {
+        pRecord->m_nStatus = nStatus;
+        pRecord->NotifyStatus(false);
+        AppendLogLine(pRecord);
+    }
+}
+
+void RunCycle()
+{
+    MessengerSession messenger;
+    long nCount = 0;
+    if (!messenger.OpenContacts() || !messenger.GetCount(nCount))
+        return;
+    if (nCount < 1 && !ContactHold::AnyHeld())
+        theContacts.Vider();
+    for (long i = 0; i < nCount; ++i) {
+        MessengerContactInfo contact;
+        if (messenger.GetContact(i, contact))
+            TakeContact(contact);
+    }
+}
+
+} // namespace
+
+void CALLBACK PollCycle(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_bCycleRunning)
+        return;
+    CycleGuard guard;
+    const int saved = theContacts.Position();
+    try {
+        RunCycle();
+    } catch (...) {
+        // Nothing may unwind into the message loop; the next tick tries again.
+    }
+    theContacts.Positionner(saved);
+}
+
+ContactRecord* FindContact(const std::string& strSigninName)
+{
+    for (theContacts.Premier(); !theContacts.HorsListe(); theContacts.Suivant())
+        if (theContacts.Info()->m_strSigninName == strSigninName)
+            return theContacts.Info();
+    return nullptr;
+}
