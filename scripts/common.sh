@@ -63,6 +63,12 @@ ensure_prefix() {
     wineserver -w
 }
 
+# No window manager runs on our own Xvfb: Wine must not wait for one, as it
+# otherwise does for two seconds each time a resizable window is hidden.
+without_window_manager() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+}
+
 # The Windows name of a Unix path, through the prefix's Z: drive.
 windows_path() {
     printf 'Z:%s' "$1" | tr / '\\'

@@ -12,9 +12,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-[ -n "${DISPLAY:-}" ] || start_xvfb
+own_display=
+[ -n "${DISPLAY:-}" ] || { start_xvfb; own_display=1; }
 wine_environment "$BUILD_DIR/run-prefix"
 ensure_prefix
+[ -z "$own_display" ] || without_window_manager
 
 log "starting Skylet"
 wine "$BUILD_DIR/app/Skylet.exe"

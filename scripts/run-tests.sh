@@ -16,6 +16,7 @@ start_xvfb
 rm -rf "$BUILD_DIR/test-prefix"
 wine_environment "$BUILD_DIR/test-prefix"
 ensure_prefix
+without_window_manager
 hold_desktop
 
 cd "$BUILD_DIR"

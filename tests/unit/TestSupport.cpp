@@ -1,0 +1,131 @@
+#include "tests/unit/TestSupport.h"
+
+#include "contactwnd/ContactWnd.h"
+#include "core/ContactRecord.h"
+#include "core/Liste.h"
+#include "framework/MessageBox.h"
+#include "framework/WinApp.h"
+#include "settings/DefaultSettings.h"
+
+#include <winternl.h>
+
+namespace {
+
+MessageBoxRecorder* g_pRecorder = nullptr;
+
+int RecordMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType)
+{
+    g_pRecorder->boxes.push_back({hOwner, pszText, pszCaption, nType});
+    return IDOK;
+}
+
+// Wine's GDI handle table, which the process environment block points to:
+// 65,536 entries of 24 bytes; the type byte at offset 14 is 0 for a free one.
+DWORD CountWineGdiHandles()
+{
+    const BYTE* pPeb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    const size_t offset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+    const BYTE* pTable = *reinterpret_cast<const BYTE* const*>(pPeb + offset);
+    if (!pTable)
+        return 0;
+    const size_t kEntries = 0x10000;
+    const size_t kEntrySize = 24;
+    const size_t kTypeOffset = 14;
+    DWORD count = 0;
+    for (size_t i = 0; i < kEntries; ++i)
+        if (pTable[i * kEntrySize + kTypeOffset] != 0)
+            ++count;
+    return count;
+}
+
+BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
+{
+    auto* pCounter = reinterpret_cast<std::pair<const char*, int>*>(lParam);
+    char className[64] = "";
+    GetClassNameA(hWnd, className, sizeof(className));
+    if (!pCounter->first || lstrcmpiA(className, pCounter->first) == 0)
+        ++pCounter->second;
+    EnumChildWindows(hWnd, CountWindow, lParam);
+    return TRUE;
+}
+
+} // namespace
+
+MessageBoxRecorder::MessageBoxRecorder()
+{
+    g_pRecorder = this;
+    SetMessageBoxHandler(RecordMessageBox);
+}
+
+MessageBoxRecorder::~MessageBoxRecorder()
+{
+    SetMessageBoxHandler(nullptr);
+    g_pRecorder = nullptr;
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+DWORD GdiObjectCount()
+{
+    DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    return count ? count : CountWineGdiHandles();
+}
+
+int ThreadWindowCount(const char* pszClassName)
+{
+    std::pair<const char*, int> counter(pszClassName, 0);
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&counter));
+    return counter.second;
+}
+
+void ContactTest::SetUp()
+{
+    RegistryTest::SetUp();
+    CoInitialize(nullptr);
+    DefaultSettings = DefaultSettingsData();
+    g_nNextWindowIndex = 0;
+    g_nCascadeTop = 0;
+    g_bFirstPlacement = true;
+}
+
+void ContactTest::TearDown()
+{
+    theContacts.Vider();
+    PumpMessages();
+    CoUninitialize();
+    RegistryTest::TearDown();
+}
+
+std::unique_ptr<ContactRecord> ContactTest::MakeRecord(const std::string& strSigninName,
+                                                       int nStatus,
+                                                       const std::string& strFriendlyName)
+{
+    return std::make_unique<ContactRecord>(strSigninName, strFriendlyName,
+                                           static_cast<ContactStatus>(nStatus));
+}
+
+void ContactTest::WriteContactInt(const std::string& strSigninName, const char* pszName,
+                                  int nValue)
+{
+    AfxGetApp()->WriteProfileInt(strSigninName.c_str(), pszName, nValue);
+}
+
+int ContactTest::ReadContactInt(const std::string& strSigninName, const char* pszName,
+                                int nDefault)
+{
+    return AfxGetApp()->GetProfileInt(strSigninName.c_str(), pszName, nDefault);
+}
+
+RECT ContactTest::WorkArea() const
+{
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
