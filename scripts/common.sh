@@ -43,13 +43,15 @@ build() {
 }
 
 # Wine runs quietly, without its Mono and Gecko installers, and with the
-# Windows-1252 code page that the program's single-byte texts are written in.
+# Windows-1252 code page that the program's single-byte texts are written in
+# (C.UTF-8 gives it, and unlike an ungenerated en_US.UTF-8 it passes
+# non-ASCII command-line arguments intact).
 wine_environment() {
     export WINEPREFIX=$1
     export WINEARCH=win32
     export WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-    export LANG=en_US.UTF-8
+    export LANG=C.UTF-8
 }
 
 # Makes the prefix when it does not exist yet.

@@ -18,5 +18,13 @@ wine_environment "$BUILD_DIR/run-prefix"
 ensure_prefix
 [ -z "$own_display" ] || without_window_manager
 
+# The messenger simulator stands in for the messenger client; its contact
+# list is tools/msgrsim/contacts.txt in the build folder.
+SIMULATOR="$BUILD_DIR/tools/msgrsim/msgrsim.exe"
+wine "$SIMULATOR" /regserver >/dev/null
+if [ ! -f "$BUILD_DIR/tools/msgrsim/contacts.txt" ]; then
+    cp "$REPO_DIR/tools/msgrsim/sample-contacts.txt" "$BUILD_DIR/tools/msgrsim/contacts.txt"
+fi
+
 log "starting Skylet"
 wine "$BUILD_DIR/app/Skylet.exe"

@@ -18,6 +18,8 @@ wine_environment "$BUILD_DIR/test-prefix"
 ensure_prefix
 without_window_manager
 hold_desktop
+log "registering the messenger simulator in the test prefix"
+wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" /regserver >/dev/null
 
 cd "$BUILD_DIR"
 ctest --output-on-failure --timeout 300 "$@"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# The messenger simulator's command line, in the prefix of run-skylet.sh:
+#   scripts/msgrsim.sh set bob@example.com away
+#   scripts/msgrsim.sh list
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+wine_environment "$BUILD_DIR/run-prefix"
+exec wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" "$@"

@@ -1,0 +1,273 @@
+#include "tests/e2e/Harness.h"
+
+#include "framework/RegKey.h"
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const char kSettingsKey[] = "Software\\KTRX70352846";
+const char kProfileKey[] = "Software\\KTRX70352846\\KTRX70352846";
+const char kSimulatorKey[] = "Software\\msgrsim";
+
+struct ProcessWindows {
+    DWORD dwProcessId;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
+{
+    auto* pFound = reinterpret_cast<ProcessWindows*>(lParam);
+    DWORD dwProcessId = 0;
+    GetWindowThreadProcessId(hWnd, &dwProcessId);
+    if (dwProcessId == pFound->dwProcessId)
+        pFound->windows.push_back(hWnd);
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindowsOf(DWORD dwProcessId)
+{
+    ProcessWindows found = {dwProcessId, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
+    return found.windows;
+}
+
+bool IsDialog(HWND hWnd)
+{
+    char className[16] = "";
+    GetClassNameA(hWnd, className, sizeof(className));
+    return lstrcmpA(className, "#32770") == 0;
+}
+
+} // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD dwTimeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > dwTimeoutMs)
+            return false;
+        Sleep(50);
+    }
+}
+
+std::string WindowsPath(const std::string& strUnixPath)
+{
+    std::string path = "Z:" + strUnixPath;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+void ClearSkyletSettings()
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+int ReadSkyletInt(const std::string& strSection, const char* pszName, int nDefault)
+{
+    CRegKey key;
+    int value = nDefault;
+    if (key.Open(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\" + strSection).c_str())
+        != ERROR_SUCCESS)
+        return nDefault;
+    return key.QueryInt(pszName, value) ? value : nDefault;
+}
+
+void WriteSkyletInt(const std::string& strSection, const char* pszName, int nValue)
+{
+    CRegKey key;
+    if (key.Create(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\" + strSection).c_str())
+        == ERROR_SUCCESS)
+        key.SetDword(pszName, static_cast<DWORD>(nValue));
+}
+
+Simulator::Simulator()
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
+    m_strFolder = std::string(temp) + "skylet-e2e-" + pInfo->test_suite_name() + "-" + pInfo->name();
+    SHCreateDirectoryExA(nullptr, m_strFolder.c_str(), nullptr);
+    m_strFile = m_strFolder + "\\contacts.txt";
+    Write({});
+    CRegKey key;
+    if (key.Create(HKEY_CURRENT_USER, kSimulatorKey) == ERROR_SUCCESS)
+        key.SetString("ContactFile", m_strFile);
+}
+
+Simulator::~Simulator()
+{
+    // The simulator is never killed: Wine would keep its class registered
+    // and fail every later creation. It ends by itself with its last object.
+    CRegKey key;
+    if (key.Open(HKEY_CURRENT_USER, kSimulatorKey, KEY_WRITE) == ERROR_SUCCESS)
+        key.DeleteValue("ContactFile");
+    std::string from = m_strFolder;
+    from.push_back('\0');
+    SHFILEOPSTRUCTA operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&operation);
+}
+
+void Simulator::Write(const std::vector<std::string>& lines) const
+{
+    std::ofstream file(m_strFile, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : lines)
+        file << line << "\r\n";
+}
+
+std::vector<std::string> Simulator::Conversations() const
+{
+    std::ifstream file(m_strFile + ".im.log", std::ios::binary);
+    std::vector<std::string> names;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            names.push_back(line);
+    }
+    return names;
+}
+
+SkyletProcess::SkyletProcess(const std::string& strArguments)
+{
+    std::string commandLine = "\"" + WindowsPath(SKYLET_EXE) + "\"";
+    if (!strArguments.empty())
+        commandLine += " " + strArguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    const BOOL bStarted = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
+                                         nullptr, nullptr, &startup, &m_process);
+    EXPECT_TRUE(bStarted) << commandLine;
+}
+
+SkyletProcess::~SkyletProcess()
+{
+    if (Running()) {
+        TerminateProcess(m_process.hProcess, 99);
+        WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    if (m_process.hProcess) {
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+}
+
+bool SkyletProcess::Running() const
+{
+    return m_process.hProcess && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD SkyletProcess::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
+}
+
+bool SkyletProcess::Quit(DWORD dwTimeoutMs)
+{
+    if (HWND hMain = MainWindow())
+        PostMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
+    if (WaitForSingleObject(m_process.hProcess, dwTimeoutMs) == WAIT_OBJECT_0)
+        return true;
+    TerminateProcess(m_process.hProcess, 99);
+    WaitForSingleObject(m_process.hProcess, 5000);
+    return false;
+}
+
+HWND SkyletProcess::MainWindow() const
+{
+    for (HWND hWnd : TopLevelWindowsOf(m_process.dwProcessId))
+        if (IsDialog(hWnd) && GetDlgItem(hWnd, 1001))
+            return hWnd;
+    return nullptr;
+}
+
+std::string SkyletProcess::LogText() const
+{
+    HWND hLog = GetDlgItem(MainWindow(), 1001);
+    if (!hLog)
+        return std::string();
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(hLog, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(hLog, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+std::vector<HWND> SkyletProcess::ContactWindows() const
+{
+    std::vector<HWND> windows;
+    for (HWND hWnd : TopLevelWindowsOf(m_process.dwProcessId))
+        if (IsDialog(hWnd) && (GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+            windows.push_back(hWnd);
+    return windows;
+}
+
+HWND SkyletProcess::ContactWindowAt(int nLeft, int nTop) const
+{
+    for (HWND hWnd : ContactWindows()) {
+        RECT rect = {};
+        GetWindowRect(hWnd, &rect);
+        if (rect.left == nLeft && rect.top == nTop)
+            return hWnd;
+    }
+    return nullptr;
+}
+
+ScreenShot::ScreenShot(const RECT& rect)
+    : m_nWidth(rect.right - rect.left), m_nHeight(rect.bottom - rect.top)
+{
+    HDC hScreen = GetDC(nullptr);
+    m_hDC = CreateCompatibleDC(hScreen);
+    m_hBitmap = CreateCompatibleBitmap(hScreen, m_nWidth, m_nHeight);
+    m_hOld = SelectObject(m_hDC, m_hBitmap);
+    BitBlt(m_hDC, 0, 0, m_nWidth, m_nHeight, hScreen, rect.left, rect.top, SRCCOPY);
+    ReleaseDC(nullptr, hScreen);
+}
+
+ScreenShot::~ScreenShot()
+{
+    SelectObject(m_hDC, m_hOld);
+    DeleteObject(m_hBitmap);
+    DeleteDC(m_hDC);
+}
+
+COLORREF ScreenShot::Pixel(int x, int y) const
+{
+    return GetPixel(m_hDC, x, y);
+}
+
+int ProcessCount(const char* pszExeName)
+{
+    HANDLE hSnapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (hSnapshot == INVALID_HANDLE_VALUE)
+        return -1;
+    int count = 0;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL bMore = Process32First(hSnapshot, &entry); bMore;
+         bMore = Process32Next(hSnapshot, &entry))
+        if (lstrcmpiA(entry.szExeFile, pszExeName) == 0)
+            ++count;
+    CloseHandle(hSnapshot);
+    return count;
+}

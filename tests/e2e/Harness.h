@@ -1,0 +1,93 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// What the end-to-end tests drive: the real Skylet.exe against the messenger
+// simulator, inspected the way a user sees it, through windows and the
+// registry. Every wait has a limit.
+
+// Waits until the condition holds, checking every 50 ms; false on timeout.
+bool WaitUntil(const std::function<bool()>& condition, DWORD dwTimeoutMs);
+
+// A Unix path as Wine's Z: drive shows it.
+std::string WindowsPath(const std::string& strUnixPath);
+
+// Empties the program's settings (HKCU\Software\KTRX70352846).
+void ClearSkyletSettings();
+int ReadSkyletInt(const std::string& strSection, const char* pszName, int nDefault);
+void WriteSkyletInt(const std::string& strSection, const char* pszName, int nValue);
+
+// The simulator's contact list for one test, in a file of the test's own.
+class Simulator {
+public:
+    Simulator();
+    ~Simulator();
+
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+
+    // Replaces the whole contact file; each messenger object reads it anew.
+    void Write(const std::vector<std::string>& lines) const;
+    // The sign-in names conversations were asked for.
+    std::vector<std::string> Conversations() const;
+
+private:
+    std::string m_strFolder;
+    std::string m_strFile;
+};
+
+// One run of Skylet.exe.
+class SkyletProcess {
+public:
+    explicit SkyletProcess(const std::string& strArguments = "");
+    ~SkyletProcess();
+
+    SkyletProcess(const SkyletProcess&) = delete;
+    SkyletProcess& operator=(const SkyletProcess&) = delete;
+
+    bool Running() const;
+    DWORD ExitCode() const;
+    // Asks the program to end and waits for it; kills it after the limit.
+    bool Quit(DWORD dwTimeoutMs = 15000);
+
+    // The main window, once it exists.
+    HWND MainWindow() const;
+    // The log's text, once the main window exists.
+    std::string LogText() const;
+    // The program's contact windows, shown or hidden.
+    std::vector<HWND> ContactWindows() const;
+    // The contact window at a stored position, or null.
+    HWND ContactWindowAt(int nLeft, int nTop) const;
+
+private:
+    PROCESS_INFORMATION m_process = {};
+};
+
+// A copy of what the screen shows in a rectangle, to read its pixels.
+class ScreenShot {
+public:
+    explicit ScreenShot(const RECT& rect);
+    ~ScreenShot();
+
+    ScreenShot(const ScreenShot&) = delete;
+    ScreenShot& operator=(const ScreenShot&) = delete;
+
+    // The colour at a point relative to the rectangle's corner.
+    COLORREF Pixel(int x, int y) const;
+    int Width() const { return m_nWidth; }
+    int Height() const { return m_nHeight; }
+
+private:
+    int m_nWidth;
+    int m_nHeight;
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+};
+
+// How many processes of that executable name run.
+int ProcessCount(const char* pszExeName);

@@ -1,0 +1,12 @@
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    CoInitialize(nullptr);
+    const int result = RUN_ALL_TESTS();
+    CoUninitialize();
+    return result;
+}
