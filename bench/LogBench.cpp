@@ -34,7 +34,7 @@ void Measure(bool bShown)
     time.wHour = 14;
     time.wMinute = 7;
     const int kLines = 10000;
-    const int kSample = 10;  // lines timed together around each mark
+    const int kSample = 10; // lines timed together around each mark
     std::vector<double> appendMs(kLines + 1);
     for (int line = 1; line <= kLines; ++line) {
         const std::string entry =

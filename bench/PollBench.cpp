@@ -22,8 +22,7 @@ void WriteContacts(const std::string& strPath, int nContacts, const char* pszSta
 {
     std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
     for (int i = 0; i < nContacts; ++i)
-        file << "contact" << i << "@example.com " << pszStatus << " Contact number " << i
-             << "\r\n";
+        file << "contact" << i << "@example.com " << pszStatus << " Contact number " << i << "\r\n";
 }
 
 double TimeCycle()
@@ -62,7 +61,7 @@ int main()
     InitCommonControlsEx(&controls);
     CoInitialize(nullptr);
     BenchApp app("PollBench");
-    CSkyletDlg dlg;  // the log of the changes
+    CSkyletDlg dlg; // the log of the changes
     if (!dlg.Create())
         return 1;
     app.m_pMainWnd = &dlg;

@@ -20,10 +20,9 @@ std::string CContactWnd::TooltipText() const
 void CContactWnd::ShowTooltip(POINT point)
 {
     // One tooltip control per window: a new showing replaces the old one.
-    m_hTooltip.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                     TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr,
-                                     nullptr));
+    m_hTooltip.Reset(CreateWindowExA(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr));
     if (!m_hTooltip)
         return;
 
@@ -37,12 +36,13 @@ void CContactWnd::ShowTooltip(POINT point)
     ::SendMessageA(m_hTooltip.Get(), TTM_SETMAXTIPWIDTH, 0, kTooltipMaxWidth);
     ClientToScreen(m_hWnd, &point);
     ::SendMessageA(m_hTooltip.Get(), TTM_TRACKPOSITION, 0, MAKELPARAM(point.x, point.y));
-    ::SendMessageA(m_hTooltip.Get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_toolInfo));
+    ::SendMessageA(m_hTooltip.Get(), TTM_TRACKACTIVATE, TRUE,
+                   reinterpret_cast<LPARAM>(&m_toolInfo));
 }
 
 void CContactWnd::HideTooltip()
 {
     if (m_hTooltip)
         ::SendMessageA(m_hTooltip.Get(), TTM_TRACKACTIVATE, FALSE,
-                     reinterpret_cast<LPARAM>(&m_toolInfo));
+                       reinterpret_cast<LPARAM>(&m_toolInfo));
 }

@@ -51,24 +51,26 @@ CContactWnd::~CContactWnd()
 
 const MessageMap* CContactWnd::GetMessageMap() const
 {
-    static const MessageMap map(CDialog::GetMessageMap(), {
-        MapMessage<&CContactWnd::OnPaint>(WM_PAINT),
-        MapMessage<&CContactWnd::OnSize>(WM_SIZE),
-        MapMessage<&CContactWnd::OnCreate>(WM_CREATE),
-        MapMessage<&CContactWnd::OnLButtonDown>(WM_LBUTTONDOWN),
-        MapMessage<&CContactWnd::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
-        MapMessage<&CContactWnd::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
-        MapMessage<&CContactWnd::OnMouseMove>(WM_MOUSEMOVE),
-        MapMessage<&CContactWnd::OnDropFiles>(WM_DROPFILES),
-        MapCommand<&CContactWnd::OnSizeDefault>(ID_SIZE_DEFAULT),
-        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_100),
-        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_75),
-        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_66),
-        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_50),
-        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_33),
-        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_25),
-        MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_10),
-    });
+    static const MessageMap map(
+        CDialog::GetMessageMap(),
+        {
+            MapMessage<&CContactWnd::OnPaint>(WM_PAINT),
+            MapMessage<&CContactWnd::OnSize>(WM_SIZE),
+            MapMessage<&CContactWnd::OnCreate>(WM_CREATE),
+            MapMessage<&CContactWnd::OnLButtonDown>(WM_LBUTTONDOWN),
+            MapMessage<&CContactWnd::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
+            MapMessage<&CContactWnd::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
+            MapMessage<&CContactWnd::OnMouseMove>(WM_MOUSEMOVE),
+            MapMessage<&CContactWnd::OnDropFiles>(WM_DROPFILES),
+            MapCommand<&CContactWnd::OnSizeDefault>(ID_SIZE_DEFAULT),
+            MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_100),
+            MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_75),
+            MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_66),
+            MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_50),
+            MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_33),
+            MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_25),
+            MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_10),
+        });
     return &map;
 }
 

@@ -94,5 +94,5 @@ private:
     void StartMoving(POINT point);
     std::string TooltipText() const;
 
-    std::string m_strTooltipText;  // the tooltip shows it while it is up
+    std::string m_strTooltipText; // the tooltip shows it while it is up
 };

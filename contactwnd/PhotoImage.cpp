@@ -18,8 +18,8 @@ bool CPhotoImage::LoadFromFile(const std::string& strPath)
 {
     // Open for reading, letting others read but not write while it loads.
     CComPtr<IStream> pFile;
-    if (FAILED(SHCreateStreamOnFileA(strPath.c_str(), STGM_READ | STGM_SHARE_DENY_WRITE,
-                                     pFile.Put())))
+    if (FAILED(
+            SHCreateStreamOnFileA(strPath.c_str(), STGM_READ | STGM_SHARE_DENY_WRITE, pFile.Put())))
         return false;
     return LoadFromArchive(pFile.Get());
 }

@@ -30,9 +30,9 @@ public:
     std::string m_strCustomName;
     std::string m_strPicFileName;
     CContactWnd* m_pWnd = nullptr;
-    std::string m_strSigninName;    // never changes after construction
-    std::string m_strFriendlyName;  // as reported when the record was created
-    ContactStatus m_nStatus;        // changed only by the poll cycle
+    std::string m_strSigninName;   // never changes after construction
+    std::string m_strFriendlyName; // as reported when the record was created
+    ContactStatus m_nStatus;       // changed only by the poll cycle
 };
 
 // Whether a status change or a first sighting raises alerts.

@@ -1,8 +1,8 @@
 #include "core/ContactStatus.h"
 
 const char StatusNames[STATUS_COUNT][19] = {
-    "Busy",          "Invisible", "Offline", "ONLINE",       "Be right back",
-    "Idle",          "Away",      "On the phone", "Out to lunch", "Unknown",
+    "Busy", "Invisible", "Offline",      "ONLINE",       "Be right back",
+    "Idle", "Away",      "On the phone", "Out to lunch", "Unknown",
 };
 
 ContactStatus MapMessengerStatus(long nCode)

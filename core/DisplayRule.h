@@ -6,7 +6,7 @@
 enum class RuleVisibility {
     Shown,
     Hidden,
-    Unchanged,  // a rule outside 0..3, set by hand
+    Unchanged, // a rule outside 0..3, set by hand
 };
 
 RuleVisibility DisplayRuleVisibility(int nDisplayRule, int nStatus);

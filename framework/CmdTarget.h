@@ -34,6 +34,6 @@ protected:
     virtual void OnFinalRelease() { delete this; }
 
 private:
-    LONG m_nRef = 1;  // the creator's reference
+    LONG m_nRef = 1; // the creator's reference
     IID m_dispatchIid = IID_IDispatch;
 };

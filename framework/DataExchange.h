@@ -13,6 +13,6 @@ public:
     {
     }
 
-    BOOL m_bSaveAndValidate;  // true: controls to values
+    BOOL m_bSaveAndValidate; // true: controls to values
     CWnd* m_pDlgWnd;
 };

@@ -40,12 +40,13 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
 
 const MessageMap* CDialog::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        MapMessage<&CDialog::HandleInitDialog>(WM_INITDIALOG),
-        MapMessage<&CDialog::OnReposition>(DM_REPOSITION),
-        MapCommand<&CDialog::OnOK>(IDOK),
-        MapCommand<&CDialog::OnCancel>(IDCANCEL),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+                                {
+                                    MapMessage<&CDialog::HandleInitDialog>(WM_INITDIALOG),
+                                    MapMessage<&CDialog::OnReposition>(DM_REPOSITION),
+                                    MapCommand<&CDialog::OnOK>(IDOK),
+                                    MapCommand<&CDialog::OnCancel>(IDCANCEL),
+                                });
     return &map;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <initializer_list>
 #include <type_traits>
@@ -12,8 +12,8 @@ class CWnd;
 // One row of a message map: a window message, or a range of command ids,
 // and the thunk that cracks the message for its member handler.
 struct MessageMapEntry {
-    UINT nMessage;  // WM_COMMAND for command rows
-    UINT nIdFirst;  // command rows: the ids they take
+    UINT nMessage; // WM_COMMAND for command rows
+    UINT nIdFirst; // command rows: the ids they take
     UINT nIdLast;
     LRESULT (*pfnThunk)(CWnd* pWnd, WPARAM wParam, LPARAM lParam);
 };
@@ -65,24 +65,24 @@ LRESULT Thunk(CWnd* pWnd, WPARAM wParam, LPARAM lParam)
     if constexpr (std::is_same_v<Signature, void()>) {
         (p->*pfnHandler)();
         return 0;
-    } else if constexpr (std::is_same_v<Signature, void(UINT)>) {  // command ranges
+    } else if constexpr (std::is_same_v<Signature, void(UINT)>) { // command ranges
         (p->*pfnHandler)(LOWORD(wParam));
         return 0;
-    } else if constexpr (std::is_same_v<Signature, void(UINT, POINT)>) {  // mouse messages
+    } else if constexpr (std::is_same_v<Signature, void(UINT, POINT)>) { // mouse messages
         (p->*pfnHandler)(static_cast<UINT>(wParam), PointFrom(lParam));
         return 0;
-    } else if constexpr (std::is_same_v<Signature, void(UINT, int, int)>) {  // WM_SIZE
+    } else if constexpr (std::is_same_v<Signature, void(UINT, int, int)>) { // WM_SIZE
         (p->*pfnHandler)(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         return 0;
-    } else if constexpr (std::is_same_v<Signature, int(CREATESTRUCTA*)>) {  // WM_CREATE
+    } else if constexpr (std::is_same_v<Signature, int(CREATESTRUCTA*)>) { // WM_CREATE
         return (p->*pfnHandler)(reinterpret_cast<CREATESTRUCTA*>(lParam));
-    } else if constexpr (std::is_same_v<Signature, void(WINDOWPOS*)>) {  // WM_WINDOWPOSCHANGED
+    } else if constexpr (std::is_same_v<Signature, void(WINDOWPOS*)>) { // WM_WINDOWPOSCHANGED
         (p->*pfnHandler)(reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
-    } else if constexpr (std::is_same_v<Signature, void(HDROP)>) {  // WM_DROPFILES
+    } else if constexpr (std::is_same_v<Signature, void(HDROP)>) { // WM_DROPFILES
         (p->*pfnHandler)(reinterpret_cast<HDROP>(wParam));
         return 0;
-    } else if constexpr (std::is_same_v<Signature, void(UINT, LPARAM)>) {  // WM_SYSCOMMAND
+    } else if constexpr (std::is_same_v<Signature, void(UINT, LPARAM)>) { // WM_SYSCOMMAND
         (p->*pfnHandler)(static_cast<UINT>(wParam), lParam);
         return 0;
     } else if constexpr (std::is_same_v<Signature, LRESULT(WPARAM, LPARAM)>) {

@@ -27,11 +27,8 @@ void SetKeyDefault(HKEY hParent, const std::string& strSubKey, const std::string
 
 COleObjectFactory::COleObjectFactory(const CLSID& clsid, CreateObject pfnCreate,
                                      bool bMultiInstance, const char* pszProgId)
-    : m_clsid(clsid),
-      m_pfnCreate(pfnCreate),
-      m_bMultiInstance(bMultiInstance),
-      m_pszProgId(pszProgId),
-      m_pNext(g_pFirstFactory)
+    : m_clsid(clsid), m_pfnCreate(pfnCreate), m_bMultiInstance(bMultiInstance),
+      m_pszProgId(pszProgId), m_pNext(g_pFirstFactory)
 {
     g_pFirstFactory = this;
 }

@@ -18,8 +18,8 @@ LONG CRegKey::Create(HKEY hParent, const char* pszSubKey, REGSAM access)
     if (!hParent)
         return ERROR_INVALID_HANDLE;
     DWORD disposition = 0;
-    return RegCreateKeyExA(hParent, pszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access,
-                           nullptr, &m_hKey, &disposition);
+    return RegCreateKeyExA(hParent, pszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
+                           &m_hKey, &disposition);
 }
 
 LONG CRegKey::Open(HKEY hParent, const char* pszSubKey, REGSAM access)

@@ -35,7 +35,7 @@ protected:
             [&] {
                 auto windows = skylet.ContactWindows();
                 hWnd = windows.size() == 1 && IsWindowVisible(windows[0]) ? windows[0] : nullptr;
-        return hWnd != nullptr;
+                return hWnd != nullptr;
             },
             kStartMs);
         return hWnd;
@@ -50,7 +50,7 @@ TEST_F(ContactWindowTest, TheFrameHasTheStatusColourAndTheNameSitsAlongTheBottom
     SkyletProcess skylet;
     HWND hBob = StartWithOneContact(skylet);
     ASSERT_NE(nullptr, hBob);
-    Sleep(500);  // let it paint
+    Sleep(500); // let it paint
 
     RECT window = {};
     GetWindowRect(hBob, &window);

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
-#include <shlwapi.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 #include <tlhelp32.h>
 
 #include <fstream>
@@ -97,7 +97,8 @@ Simulator::Simulator()
     char temp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temp);
     const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
-    m_strFolder = std::string(temp) + "skylet-e2e-" + pInfo->test_suite_name() + "-" + pInfo->name();
+    m_strFolder =
+        std::string(temp) + "skylet-e2e-" + pInfo->test_suite_name() + "-" + pInfo->name();
     SHCreateDirectoryExA(nullptr, m_strFolder.c_str(), nullptr);
     m_strFile = m_strFolder + "\\contacts.txt";
     Write({});

@@ -1,8 +1,8 @@
 #include "framework/RegKey.h"
 #include "tests/e2e/Harness.h"
 
-#include <objbase.h>
 #include <oaidl.h>
+#include <objbase.h>
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ TEST_F(StartupTest, WithoutAMessengerOnlyTheWelcomeLineIsLogged)
     m_simulator.Write({"!fail create", "bob@example.com online Bob"});
     SkyletProcess skylet;
     ASSERT_TRUE(WaitUntil([&] { return skylet.MainWindow() != nullptr; }, kStartMs));
-    Sleep(6000);  // at least one poll of the timer
+    Sleep(6000); // at least one poll of the timer
     EXPECT_TRUE(skylet.ContactWindows().empty());
     EXPECT_EQ("Welcome to Skylet 1.0 !\r\n", skylet.LogText());
 
@@ -110,7 +110,7 @@ TEST_F(StartupTest, ANormalStartRecordsTheAutomationServer)
 TEST_F(StartupTest, AnAutomationClientGetsADispatchWithNoMembers)
 {
     {
-        SkyletProcess registering;  // a normal start records the server
+        SkyletProcess registering; // a normal start records the server
         ASSERT_TRUE(WaitUntil([&] { return registering.MainWindow() != nullptr; }, kStartMs));
         ASSERT_TRUE(registering.Quit());
     }

@@ -138,8 +138,8 @@ TEST_F(DisplayRuleTest, EachRuleShowsOrHidesByStatus)
         int nStatus;
         bool bShown;
     } const cases[] = {
-        {0, STATUS_OFFLINE, true}, {1, STATUS_ONLINE, false}, {2, STATUS_ONLINE, true},
-        {2, STATUS_AWAY, false},   {2, STATUS_OFFLINE, false}, {3, STATUS_OFFLINE, false},
+        {0, STATUS_OFFLINE, true}, {1, STATUS_ONLINE, false},   {2, STATUS_ONLINE, true},
+        {2, STATUS_AWAY, false},   {2, STATUS_OFFLINE, false},  {3, STATUS_OFFLINE, false},
         {3, STATUS_BUSY, true},    {3, STATUS_INVISIBLE, true},
     };
     for (const auto& c : cases) {
@@ -253,7 +253,8 @@ TEST_F(PaintTest, WithoutPhotoTheDialogBackgroundShows)
     auto record = MakeRecord("a@example.com", STATUS_ONLINE);
     Repaint(*record->m_pWnd);
     const RECT client = record->m_pWnd->GetClientRect();
-    EXPECT_EQ(GetSysColor(COLOR_3DFACE), PixelAt(*record->m_pWnd, client.right / 2, client.bottom / 2));
+    EXPECT_EQ(GetSysColor(COLOR_3DFACE),
+              PixelAt(*record->m_pWnd, client.right / 2, client.bottom / 2));
     EXPECT_EQ(0x0000C500u, PixelAt(*record->m_pWnd, 1, client.bottom / 2));
 }
 
@@ -329,7 +330,7 @@ TEST_F(SizeTest, MovesAndResizesAreStoredAtOnce)
     EXPECT_EQ(300, wnd.m_nLeft);
     EXPECT_EQ(80, wnd.m_nSizeY);
 
-    wnd.ShowWindow(SW_HIDE);  // a change without a move keeps the place
+    wnd.ShowWindow(SW_HIDE); // a change without a move keeps the place
     EXPECT_EQ(300, ReadContactInt("a@example.com", "left"));
     EXPECT_EQ(90, ReadContactInt("a@example.com", "sizeX"));
 }
@@ -339,11 +340,11 @@ TEST(LayeredTest, TransparencyMapsToAlpha)
     const struct {
         int nTransparency;
         int nAlpha;
-    } table[] = {{0, 15},   {1, 17},   {2, 19},   {10, 39},  {25, 75},   {50, 135},
+    } table[] = {{0, 15},   {1, 17},   {2, 19},    {10, 39},   {25, 75},  {50, 135},
                  {75, 195}, {99, 252}, {100, 255}, {200, 239}, {-50, 151}};
     for (const auto& row : table)
         EXPECT_EQ(row.nAlpha, TransparencyToAlpha(row.nTransparency)) << row.nTransparency;
-    TransparencyToAlpha(INT_MAX);  // no overflow trap
+    TransparencyToAlpha(INT_MAX); // no overflow trap
     TransparencyToAlpha(INT_MIN);
 }
 
@@ -355,8 +356,10 @@ TEST_F(LayeredWindowTest, WindowsAreLayeredWithTheAlphaOfTheirTransparency)
         const char* pszName;
         int nStored;
         int nAlpha;
-    } cases[] = {{"none@example.com", -1, 255}, {"zero@example.com", 0, 15},
-                 {"half@example.com", 50, 135}, {"over@example.com", 200, 239},
+    } cases[] = {{"none@example.com", -1, 255},
+                 {"zero@example.com", 0, 15},
+                 {"half@example.com", 50, 135},
+                 {"over@example.com", 200, 239},
                  {"under@example.com", -50, 151}};
     for (const auto& c : cases) {
         if (c.nStored != -1)

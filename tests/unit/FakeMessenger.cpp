@@ -59,10 +59,8 @@ class FakeContact : public FakeObject<IMessengerContact> {
 public:
     FakeContact(FakeMessenger& fake, FakeMessenger::Contact contact, bool bAnswers,
                 bool bSigninFails)
-        : FakeObject(fake, IID_IMessengerContact),
-          m_contact(std::move(contact)),
-          m_bAnswers(bAnswers),
-          m_bSigninFails(bSigninFails)
+        : FakeObject(fake, IID_IMessengerContact), m_contact(std::move(contact)),
+          m_bAnswers(bAnswers), m_bSigninFails(bSigninFails)
     {
     }
 
@@ -131,7 +129,7 @@ private:
         return m_fake.failure != FakeMessenger::Failure::NoCollection;
     }
 
-    std::vector<FakeMessenger::Contact> m_contacts;  // the list as it was when asked for
+    std::vector<FakeMessenger::Contact> m_contacts; // the list as it was when asked for
 };
 
 class FakeMessengerObject : public FakeObject<IMessenger> {
@@ -141,7 +139,8 @@ public:
     HRESULT STDMETHODCALLTYPE InstantMessage(VARIANT vContact, IDispatch** ppWindow) override
     {
         *ppWindow = nullptr;
-        m_fake.instantMessages.push_back(vContact.vt == VT_BSTR ? vContact.bstrVal : L"(not a string)");
+        m_fake.instantMessages.push_back(vContact.vt == VT_BSTR ? vContact.bstrVal
+                                                                : L"(not a string)");
         return m_fake.hrInstantMessage;
     }
     HRESULT STDMETHODCALLTYPE get_MyContacts(IDispatch** ppContacts) override

@@ -20,15 +20,15 @@ public:
     // The step of the exchange that fails.
     enum class Failure {
         None,
-        Create,        // no messenger object
-        MyContacts,    // the collection cannot be had
-        NullContacts,  // ... or comes back null
-        NoCollection,  // ... or is not a collection
+        Create,       // no messenger object
+        MyContacts,   // the collection cannot be had
+        NullContacts, // ... or comes back null
+        NoCollection, // ... or is not a collection
         Count,
-        Item,       // item FailIndex fails
-        NullItem,   // ... comes back null
-        NoContact,  // ... is not a contact
-        SigninName  // ... cannot tell its sign-in name
+        Item,      // item FailIndex fails
+        NullItem,  // ... comes back null
+        NoContact, // ... is not a contact
+        SigninName // ... cannot tell its sign-in name
     };
 
     FakeMessenger();
@@ -45,10 +45,10 @@ public:
     Failure failure = Failure::None;
     long nFailIndex = 0;
     HRESULT hrInstantMessage = S_OK;
-    std::vector<std::wstring> instantMessages;  // sign-in names asked for
+    std::vector<std::wstring> instantMessages; // sign-in names asked for
     int nMessengersCreated = 0;
-    int nLiveObjects = 0;  // messenger objects, collections and contacts not yet released
-    std::function<void(long)> onItem;  // runs as each item is asked for
+    int nLiveObjects = 0; // messenger objects, collections and contacts not yet released
+    std::function<void(long)> onItem; // runs as each item is asked for
 
 private:
     class Factory;

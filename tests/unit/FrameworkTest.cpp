@@ -1,6 +1,6 @@
 #include "core/Messenger.h"
-#include "framework/CommandLine.h"
 #include "framework/ComPtr.h"
+#include "framework/CommandLine.h"
 #include "framework/Dialog.h"
 #include "res/resource.h"
 #include "tests/unit/FakeMessenger.h"
@@ -23,10 +23,11 @@ public:
 protected:
     const MessageMap* GetMessageMap() const override
     {
-        static const MessageMap map(CDialog::GetMessageMap(), {
-            MapMessage<&BaseDialog::OnUser>(WM_USER + 10),
-            MapCommand<&BaseDialog::OnBaseCommand>(IDC_CONTACT_LIST),
-        });
+        static const MessageMap map(CDialog::GetMessageMap(),
+                                    {
+                                        MapMessage<&BaseDialog::OnUser>(WM_USER + 10),
+                                        MapCommand<&BaseDialog::OnBaseCommand>(IDC_CONTACT_LIST),
+                                    });
         return &map;
     }
 
@@ -46,11 +47,12 @@ public:
 protected:
     const MessageMap* GetMessageMap() const override
     {
-        static const MessageMap map(BaseDialog::GetMessageMap(), {
-            MapMessage<&DerivedDialog::OnUser>(WM_USER + 10),
-            MapMessage<&DerivedDialog::OnMove>(WM_MOUSEMOVE),
-            MapCommand<&DerivedDialog::OnLog>(IDC_LOG),
-        });
+        static const MessageMap map(BaseDialog::GetMessageMap(),
+                                    {
+                                        MapMessage<&DerivedDialog::OnUser>(WM_USER + 10),
+                                        MapMessage<&DerivedDialog::OnMove>(WM_MOUSEMOVE),
+                                        MapCommand<&DerivedDialog::OnLog>(IDC_LOG),
+                                    });
         return &map;
     }
 
@@ -96,7 +98,7 @@ TEST(MessageMapTest, ControlsRouteOnlyTheirClicks)
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LOG, EN_CHANGE), reinterpret_cast<LPARAM>(hLog));
     EXPECT_EQ("", dlg.m_strSeen);
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LOG, BN_CLICKED), reinterpret_cast<LPARAM>(hLog));
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LOG, 1), 0);  // an accelerator
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LOG, 1), 0); // an accelerator
     EXPECT_EQ("command 1001;command 1001;", dlg.m_strSeen);
 }
 
@@ -168,7 +170,7 @@ TEST(ComInitTest, AThreadInitialisedOtherwiseKeepsItsInitialisation)
     std::thread([] {
         ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
         {
-            CComInit refused;  // the apartment kind differs
+            CComInit refused; // the apartment kind differs
             EXPECT_FALSE(refused.Succeeded());
         }
         // Still initialised once: a further initialisation only counts up.

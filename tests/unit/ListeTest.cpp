@@ -1,5 +1,5 @@
-#include "core/ContactRecord.h"
 #include "core/Liste.h"
+#include "core/ContactRecord.h"
 #include "tests/unit/TestApp.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +13,9 @@ namespace {
 class CountedRecord : public ContactRecord {
 public:
     CountedRecord(char name, std::string& deleted)
-        : ContactRecord(std::string(1, name) + "@example.com", std::string(1, name), STATUS_OFFLINE),
-          m_name(name),
-          m_deleted(deleted)
+        : ContactRecord(std::string(1, name) + "@example.com", std::string(1, name),
+                        STATUS_OFFLINE),
+          m_name(name), m_deleted(deleted)
     {
     }
     ~CountedRecord() override { m_deleted += m_name; }
@@ -171,7 +171,7 @@ TEST_F(ListeTest, PositionnerOfPositionRestoresTheOrdinalPlace)
     const int saved = m_liste.Position();
 
     m_liste.Premier();
-    Insert('S');  // lands before the saved place
+    Insert('S'); // lands before the saved place
     m_liste.Positionner(saved);
     EXPECT_EQ('Q', Current()) << "the same place, not the same record";
 

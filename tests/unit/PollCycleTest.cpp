@@ -1,8 +1,8 @@
+#include "core/PollCycle.h"
 #include "contactwnd/ContactWnd.h"
 #include "core/ContactHold.h"
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
-#include "core/PollCycle.h"
 #include "core/StatusLog.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -188,7 +188,7 @@ TEST_F(PollCycleTest, ACycleFallingDueDuringACycleIsSkipped)
 {
     m_pFake->Add(L"a@example.com", kOnline);
     m_pFake->Add(L"b@example.com", kOnline);
-    m_pFake->onItem = [](long) { Poll(); };  // as a nested message loop would
+    m_pFake->onItem = [](long) { Poll(); }; // as a nested message loop would
     Poll();
     EXPECT_EQ(1, m_pFake->nMessengersCreated);
     EXPECT_EQ((std::vector<std::string>{"a@example.com", "b@example.com"}), SigninNames());
@@ -201,7 +201,7 @@ TEST_F(PollCycleTest, TheCursorComesBackToItsPlace)
     Poll();
     theContacts.Positionner(3);
     m_pFake->Add(L"c4", kOnline);
-    Poll();  // c4 goes to position 2
+    Poll(); // c4 goes to position 2
     EXPECT_EQ(3, theContacts.Position());
 
     theContacts.Premier();
@@ -216,7 +216,7 @@ TEST_F(PollCycleTest, AMessengerFailingAtAnyStepLeavesTheListAsItWas)
     m_pFake->Add(L"a@example.com", kOnline);
     m_pFake->Add(L"b@example.com", kOnline);
     Poll();
-    m_pFake->contacts.clear();  // would empty the list, were it read
+    m_pFake->contacts.clear(); // would empty the list, were it read
     using Failure = FakeMessenger::Failure;
     for (Failure failure : {Failure::Create, Failure::MyContacts, Failure::NullContacts,
                             Failure::NoCollection, Failure::Count}) {

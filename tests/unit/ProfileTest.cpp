@@ -38,8 +38,8 @@ TEST_F(ProfileTest, AbsentValuesReadAsTheirDefaultsAndReadsCreateTheKeys)
     EXPECT_EQ(74, App().GetProfileInt("bob@example.com", "sizeX", 74));
     EXPECT_TRUE(SectionExists("bob@example.com"));
 
-    EXPECT_EQ("default.jpg", App().GetProfileString("carol@example.com", "picFileName",
-                                                    "default.jpg"));
+    EXPECT_EQ("default.jpg",
+              App().GetProfileString("carol@example.com", "picFileName", "default.jpg"));
     EXPECT_TRUE(SectionExists("carol@example.com"));
 }
 
@@ -75,7 +75,7 @@ TEST_F(ProfileTest, BooleansAreTrueOnlyForOne)
 
 TEST_F(ProfileTest, IntegerReadTakesTheBytesOfAnyValueOfAtMostFourBytes)
 {
-    StoreRaw("s", "sz1", REG_SZ, "1", 2);  // '1', 0
+    StoreRaw("s", "sz1", REG_SZ, "1", 2); // '1', 0
     EXPECT_EQ(0x31, App().GetProfileInt("s", "sz1", 7));
 
     StoreRaw("s", "bin3", REG_BINARY, "\x01\x02\x03", 3);

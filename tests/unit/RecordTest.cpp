@@ -90,7 +90,7 @@ TEST_F(FindContactTest, FindsTheExactNameAndLeavesTheCursorOnIt)
 {
     Add("a@example.com");
     Add("Bob@example.com");
-    Add("bob@example.com");  // list: a, bob, Bob
+    Add("bob@example.com"); // list: a, bob, Bob
 
     ContactRecord* pFound = FindContact("Bob@example.com");
     ASSERT_NE(nullptr, pFound);

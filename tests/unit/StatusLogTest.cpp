@@ -1,5 +1,5 @@
-#include "core/ContactRecord.h"
 #include "core/StatusLog.h"
+#include "core/ContactRecord.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/SkyletDlg.h"
@@ -95,9 +95,9 @@ TEST_F(LogAppendTest, AppendingLeavesWhatARewriteLeaves)
 {
     // Scrolled away and with a selection, as a reader of the log leaves it.
     for (int i = 0; i < 60; ++i) {
-        const std::string entry = FormatLogEntry("Contact number " + std::to_string(i)
-                                                     + std::string(i, 'x'),
-                                                 i % STATUS_COUNT, At(12, i % 60));
+        const std::string entry =
+            FormatLogEntry("Contact number " + std::to_string(i) + std::string(i, 'x'),
+                           i % STATUS_COUNT, At(12, i % 60));
         for (HWND hEdit : {m_hAppended, m_hRewritten}) {
             SendMessageA(hEdit, EM_SETSEL, 40, 90);
             SendMessageA(hEdit, EM_LINESCROLL, 3, 7);
@@ -111,7 +111,7 @@ TEST_F(LogAppendTest, AppendingLeavesWhatARewriteLeaves)
 TEST_F(LogAppendTest, ALogLongerThanTypedInTextCanBeIsAppendedWhole)
 {
     const std::string entry = FormatLogEntry(std::string(400, 'n'), STATUS_AWAY, At(8, 30));
-    for (int i = 0; i < 100; ++i) {  // well past the 32,767 characters of a default edit box
+    for (int i = 0; i < 100; ++i) { // well past the 32,767 characters of a default edit box
         AppendToLog(m_hAppended, entry);
         Rewrite(entry);
     }

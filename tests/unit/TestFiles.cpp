@@ -21,7 +21,7 @@ std::string BitmapHeaders(int nWidth, int nHeight, WORD wBits, DWORD dwCompressi
 {
     BITMAPFILEHEADER file = {};
     BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;  // "BM"
+    file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof(file) + sizeof(info) + dwPaletteSize * 4;
     file.bfSize = file.bfOffBits + dwImageSize;
     info.biSize = sizeof(info);
@@ -52,7 +52,7 @@ TestFolder::TestFolder()
 TestFolder::~TestFolder()
 {
     std::string from = m_strPath;
-    from.push_back('\0');  // a double-zero-terminated list of one
+    from.push_back('\0'); // a double-zero-terminated list of one
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = from.c_str();
@@ -93,11 +93,11 @@ std::string RunLengthBitmapFile(int nWidth, int nHeight)
     for (int y = 0; y < nHeight; ++y) {
         for (int left = nWidth; left > 0; left -= 255) {
             pixels.push_back(static_cast<char>(left > 255 ? 255 : left));
-            pixels.push_back(static_cast<char>(y % 2));  // palette entry
+            pixels.push_back(static_cast<char>(y % 2)); // palette entry
         }
-        pixels.append("\0\0", 2);  // end of line
+        pixels.append("\0\0", 2); // end of line
     }
-    pixels.append("\0\1", 2);  // end of bitmap
+    pixels.append("\0\1", 2); // end of bitmap
     std::string bytes =
         BitmapHeaders(nWidth, nHeight, 8, BI_RLE8, 2, static_cast<DWORD>(pixels.size()));
     const RGBQUAD palette[2] = {{200, 120, 40, 0}, {40, 120, 200, 0}};

@@ -23,7 +23,12 @@ int RecordMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, U
 // 65,536 entries of 24 bytes; the type byte at offset 14 is 0 for a free one.
 DWORD CountWineGdiHandles()
 {
-    const BYTE* pPeb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    PROCESS_BASIC_INFORMATION info = {};
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof(info),
+                                  nullptr)
+        != 0)
+        return 0;
+    const BYTE* pPeb = reinterpret_cast<const BYTE*>(info.PebBaseAddress);
     const size_t offset = sizeof(void*) == 8 ? 0xF8 : 0x94;
     const BYTE* pTable = *reinterpret_cast<const BYTE* const*>(pPeb + offset);
     if (!pTable)
@@ -111,14 +116,12 @@ std::unique_ptr<ContactRecord> ContactTest::MakeRecord(const std::string& strSig
                                            static_cast<ContactStatus>(nStatus));
 }
 
-void ContactTest::WriteContactInt(const std::string& strSigninName, const char* pszName,
-                                  int nValue)
+void ContactTest::WriteContactInt(const std::string& strSigninName, const char* pszName, int nValue)
 {
     AfxGetApp()->WriteProfileInt(strSigninName.c_str(), pszName, nValue);
 }
 
-int ContactTest::ReadContactInt(const std::string& strSigninName, const char* pszName,
-                                int nDefault)
+int ContactTest::ReadContactInt(const std::string& strSigninName, const char* pszName, int nDefault)
 {
     return AfxGetApp()->GetProfileInt(strSigninName.c_str(), pszName, nDefault);
 }

@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libskylet_bench_support.a"
+)

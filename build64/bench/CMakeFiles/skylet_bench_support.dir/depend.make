@@ -1,0 +1,2 @@
+# Empty dependencies file for skylet_bench_support.
+# This may be replaced when dependencies are built.

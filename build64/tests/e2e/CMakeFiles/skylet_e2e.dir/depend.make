@@ -1,0 +1,2 @@
+# Empty dependencies file for skylet_e2e.
+# This may be replaced when dependencies are built.

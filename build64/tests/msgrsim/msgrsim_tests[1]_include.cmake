@@ -1,0 +1,26 @@
+if(EXISTS "/work/main/build64/tests/msgrsim/msgrsim_tests.exe")
+  if(NOT EXISTS "/work/main/build64/tests/msgrsim/msgrsim_tests[1]_tests.cmake" OR
+     NOT "/work/main/build64/tests/msgrsim/msgrsim_tests[1]_tests.cmake" IS_NEWER_THAN "/work/main/build64/tests/msgrsim/msgrsim_tests.exe" OR
+     NOT "/work/main/build64/tests/msgrsim/msgrsim_tests[1]_tests.cmake" IS_NEWER_THAN "${CMAKE_CURRENT_LIST_FILE}")
+    include("/usr/share/cmake-3.25/Modules/GoogleTestAddTests.cmake")
+    gtest_discover_tests_impl(
+      TEST_EXECUTABLE [==[/work/main/build64/tests/msgrsim/msgrsim_tests.exe]==]
+      TEST_EXECUTOR [==[wine]==]
+      TEST_WORKING_DIR [==[/work/main/build64/tests/msgrsim]==]
+      TEST_EXTRA_ARGS [==[]==]
+      TEST_PROPERTIES [==[TIMEOUT;60;RESOURCE_LOCK;msgrsim]==]
+      TEST_PREFIX [==[Msgrsim.]==]
+      TEST_SUFFIX [==[]==]
+      TEST_FILTER [==[]==]
+      NO_PRETTY_TYPES [==[FALSE]==]
+      NO_PRETTY_VALUES [==[FALSE]==]
+      TEST_LIST [==[msgrsim_tests_TESTS]==]
+      CTEST_FILE [==[/work/main/build64/tests/msgrsim/msgrsim_tests[1]_tests.cmake]==]
+      TEST_DISCOVERY_TIMEOUT [==[60]==]
+      TEST_XML_OUTPUT_DIR [==[]==]
+    )
+  endif()
+  include("/work/main/build64/tests/msgrsim/msgrsim_tests[1]_tests.cmake")
+else()
+  add_test(msgrsim_tests_NOT_BUILT msgrsim_tests_NOT_BUILT)
+endif()
