@@ -1,2 +1,0 @@
-# Empty dependencies file for skylet_e2e.
-# This may be replaced when dependencies are built.

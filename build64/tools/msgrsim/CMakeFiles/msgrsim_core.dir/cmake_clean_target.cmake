@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "libmsgrsim_core.a"
-)
