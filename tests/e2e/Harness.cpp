@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
-#include <shlobj.h>
 #include <shlwapi.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <fstream>

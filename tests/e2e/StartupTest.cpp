@@ -1,8 +1,8 @@
 #include "framework/RegKey.h"
 #include "tests/e2e/Harness.h"
 
-#include <oaidl.h>
 #include <objbase.h>
+#include <oaidl.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/Messenger.h"
-#include "framework/ComPtr.h"
 #include "framework/CommandLine.h"
+#include "framework/ComPtr.h"
 #include "framework/Dialog.h"
 #include "res/resource.h"
 #include "tests/unit/FakeMessenger.h"

@@ -1,5 +1,5 @@
-#include "core/Liste.h"
 #include "core/ContactRecord.h"
+#include "core/Liste.h"
 #include "tests/unit/TestApp.h"
 
 #include <gtest/gtest.h>

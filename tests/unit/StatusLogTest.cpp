@@ -1,5 +1,5 @@
-#include "core/StatusLog.h"
 #include "core/ContactRecord.h"
+#include "core/StatusLog.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/SkyletDlg.h"

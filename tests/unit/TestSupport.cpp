@@ -24,8 +24,8 @@ int RecordMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, U
 DWORD CountWineGdiHandles()
 {
     PROCESS_BASIC_INFORMATION info = {};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof(info),
-                                  nullptr)
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info,
+                                  sizeof(info), nullptr)
         != 0)
         return 0;
     const BYTE* pPeb = reinterpret_cast<const BYTE*>(info.PebBaseAddress);
