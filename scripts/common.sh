@@ -129,3 +129,27 @@ stop_wineserver() {
         wineserver -k 2>/dev/null || true
     fi
 }
+
+# Stops what the script started when it ends, however it ends.
+cleanup() {
+    stop_wineserver
+    stop_xvfb
+}
+trap cleanup EXIT
+
+# A throwaway prefix in the build folder, on an Xvfb of our own, with its
+# desktop held and the messenger simulator registered.
+throwaway_prefix() {
+    start_xvfb
+    rm -rf "$BUILD_DIR/$1"
+    wine_environment "$BUILD_DIR/$1"
+    ensure_prefix
+    without_window_manager
+    hold_desktop
+    register_simulator
+}
+
+# The messenger simulator, which COM starts on demand as the messenger.
+register_simulator() {
+    wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" /regserver >/dev/null
+}

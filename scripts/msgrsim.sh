@@ -3,5 +3,6 @@
 #   scripts/msgrsim.sh set bob@example.com away
 #   scripts/msgrsim.sh list
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+trap - EXIT  # the running Skylet keeps its prefix's server
 wine_environment "$BUILD_DIR/run-prefix"
 exec wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" "$@"

@@ -5,20 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages
 build
-
-cleanup() {
-    stop_wineserver
-    stop_xvfb
-}
-trap cleanup EXIT
-
-start_xvfb
-rm -rf "$BUILD_DIR/bench-prefix"
-wine_environment "$BUILD_DIR/bench-prefix"
-ensure_prefix
-without_window_manager
-hold_desktop
-wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" /regserver >/dev/null
+throwaway_prefix bench-prefix
 
 for bench in LogBench PollBench; do
     log "$bench"

@@ -6,22 +6,15 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages
 build
 
-cleanup() {
-    stop_wineserver
-    stop_xvfb
-}
-trap cleanup EXIT
-
 own_display=
 [ -n "${DISPLAY:-}" ] || { start_xvfb; own_display=1; }
 wine_environment "$BUILD_DIR/run-prefix"
 ensure_prefix
 [ -z "$own_display" ] || without_window_manager
 
-# The messenger simulator stands in for the messenger client; its contact
-# list is tools/msgrsim/contacts.txt in the build folder.
-SIMULATOR="$BUILD_DIR/tools/msgrsim/msgrsim.exe"
-wine "$SIMULATOR" /regserver >/dev/null
+# The simulator stands in for the messenger client; its contact list is
+# tools/msgrsim/contacts.txt in the build folder (scripts/msgrsim.sh edits it).
+register_simulator
 if [ ! -f "$BUILD_DIR/tools/msgrsim/contacts.txt" ]; then
     cp "$REPO_DIR/tools/msgrsim/sample-contacts.txt" "$BUILD_DIR/tools/msgrsim/contacts.txt"
 fi
