@@ -65,7 +65,7 @@ LRESULT Thunk(CWnd* pWnd, WPARAM wParam, LPARAM lParam)
     if constexpr (std::is_same_v<Signature, void()>) {
         (p->*pfnHandler)();
         return 0;
-    } else if constexpr (std::is_same_v<Signature, void(UINT)>) { // command ranges
+    } else if constexpr (std::is_same_v<Signature, void(UINT)>) { // commands that need their id
         (p->*pfnHandler)(LOWORD(wParam));
         return 0;
     } else if constexpr (std::is_same_v<Signature, void(UINT, POINT)>) { // mouse messages
@@ -105,10 +105,4 @@ template <auto pfnHandler>
 MessageMapEntry MapCommand(UINT nId)
 {
     return {WM_COMMAND, nId, nId, &message_map_detail::Thunk<pfnHandler>};
-}
-
-template <auto pfnHandler>
-MessageMapEntry MapCommandRange(UINT nIdFirst, UINT nIdLast)
-{
-    return {WM_COMMAND, nIdFirst, nIdLast, &message_map_detail::Thunk<pfnHandler>};
 }

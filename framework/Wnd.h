@@ -23,7 +23,6 @@ public:
 
     BOOL ShowWindow(int nCmdShow) const { return ::ShowWindow(m_hWnd, nCmdShow); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     // A null window would stand for the whole desktop: nothing is done then.
     BOOL Invalidate(BOOL bErase = TRUE) const
     {
