@@ -35,8 +35,7 @@ CContactWnd::CContactWnd(ContactRecord* pContact) : CDialog(IDD_CONTACT), m_pCon
     if (!m_photo.LoadFromFile(m_pContact->m_strPicFileName))
         m_photo.LoadFromResource(IDR_DEFAULT_PHOTO);
     m_bTooltipShown = false;
-    m_nTransparency =
-        Settings::ProfileSection(m_pContact->m_strSigninName).Read(Settings::Contact::Transparency);
+    m_nTransparency = Section().Read(Settings::Contact::Transparency);
     ++g_nNextWindowIndex;
     Create();
 }
@@ -121,7 +120,7 @@ void CContactWnd::LoadSettings()
     }
     const int defaultTop = g_nCascadeTop;
 
-    const Settings::ProfileSection section(m_pContact->m_strSigninName);
+    const Settings::ProfileSection section = Section();
     m_nLeft = section.Read(Contact::Left, defaultLeft);
     m_nTop = section.Read(Contact::Top, defaultTop);
     m_nSizeX = section.Read(Contact::SizeX);
@@ -165,6 +164,17 @@ void CContactWnd::OnPaint()
         DrawStatusBorder(dc.Get(), client);
 }
 
+void CContactWnd::RepaintNow()
+{
+    Invalidate(TRUE);
+    OnPaint();
+}
+
+Settings::ProfileSection CContactWnd::Section() const
+{
+    return Settings::ProfileSection(m_pContact->m_strSigninName);
+}
+
 void CContactWnd::ApplyDisplayRule()
 {
     switch (DisplayRuleVisibility(m_nDisplayRule, m_pContact->m_nStatus)) {
@@ -206,5 +216,5 @@ void CContactWnd::DrawStatusBorder(HDC hDC, const RECT& client) const
 void CContactWnd::OnSize(UINT, int, int)
 {
     Default();
-    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawNow();
 }

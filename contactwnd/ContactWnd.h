@@ -3,6 +3,7 @@
 #include "contactwnd/PhotoImage.h"
 #include "framework/Dialog.h"
 #include "framework/OwnedWindow.h"
+#include "settings/ProfileSection.h"
 
 #include <commctrl.h>
 
@@ -32,6 +33,13 @@ public:
     // Also called directly after invalidating, since a hidden window gets no
     // paint messages and the display rule is applied here.
     void OnPaint();
+    // Invalidates with erasing and paints at once: applies the display rule
+    // and redraws, also while the window is hidden.
+    void RepaintNow();
+    // Redraws the whole window at once (a shown window only).
+    void RedrawNow() { RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+    // The contact's registry section.
+    Settings::ProfileSection Section() const;
 
     void ShowTooltip(POINT point);
     void HideTooltip();

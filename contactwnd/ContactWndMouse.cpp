@@ -100,7 +100,7 @@ void CContactWnd::OnWindowPosChanged(WINDOWPOS* pPos)
     m_nTop = pPos->y;
     m_nSizeX = pPos->cx;
     m_nSizeY = pPos->cy;
-    const Settings::ProfileSection section(m_pContact->m_strSigninName);
+    const Settings::ProfileSection section = Section();
     section.Write(Settings::Contact::Left, m_nLeft);
     section.Write(Settings::Contact::Top, m_nTop);
     section.Write(Settings::Contact::SizeX, m_nSizeX);

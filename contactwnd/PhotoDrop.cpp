@@ -57,10 +57,9 @@ void CContactWnd::OnDropFiles(HDROP hDrop)
     const bool bLoaded = m_photo.LoadFromFile(path);
     if (!bLoaded)
         m_photo.LoadFromResource(IDR_DEFAULT_PHOTO);
-    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawNow();
     // A photo that cannot be opened stays for this run only.
     if (bLoaded)
-        Settings::ProfileSection(m_pContact->m_strSigninName)
-            .Write(Settings::Contact::PicFileName, path);
+        Section().Write(Settings::Contact::PicFileName, path);
     Default();
 }

@@ -27,18 +27,6 @@ std::string ContactRecord::GetDisplayName() const
     return m_strCustomName.empty() ? m_strFriendlyName : m_strCustomName;
 }
 
-void ContactRecord::NotifyStatus(bool onlyIfShown)
-{
-    if (!m_pWnd)
-        return;
-    if (AlertsConsidered(onlyIfShown, m_pWnd->m_nDisplayRule, m_nStatus)) {
-        // The sound, then the speech of the event are raised here, each
-        // playing to its end before the next step.
-    }
-    m_pWnd->Invalidate(TRUE);
-    m_pWnd->OnPaint();
-}
-
 bool AlertsConsidered(bool onlyIfShown, int nDisplayRule, int nStatus)
 {
     return !onlyIfShown || DisplayRuleVisibility(nDisplayRule, nStatus) == RuleVisibility::Shown;

@@ -25,6 +25,7 @@ public:
     // Called after the status changed (false) or the record was created
     // (true: alerts only when the display rule shows the window). Raises the
     // alerts, then repaints the window, which shows or hides it by its rule.
+    // Defined with the alerts (alerts/NotifyStatus.cpp).
     void NotifyStatus(bool onlyIfShown);
 
     std::string m_strCustomName;

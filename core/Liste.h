@@ -52,3 +52,11 @@ private:
 
 // The one contact list of the program.
 extern Liste theContacts;
+
+// The walk every client uses: each record from the head, in list order.
+template <typename Visit>
+void ForEachContact(Visit visit)
+{
+    for (theContacts.Premier(); !theContacts.HorsListe(); theContacts.Suivant())
+        visit(theContacts.Info());
+}

@@ -7,7 +7,7 @@ REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
 
 PACKAGES=(cmake make g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine32:i386 xvfb
-          googletest)
+          googletest fonts-wine xdotool)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -97,20 +97,35 @@ hold_desktop() {
 
 XVFB_PID=
 
-# Starts an Xvfb of our own on the first free display number.
+# Starts an Xvfb of our own on the first free display number. Two scripts
+# started together may pick the same number: the loser's Xvfb exits, and it
+# moves on to the next.
 start_xvfb() {
     local n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    local tries=0
-    until [ -e "/tmp/.X11-unix/X$n" ]; do
-        tries=$((tries + 1))
-        if [ $tries -gt 100 ] || ! kill -0 "$XVFB_PID" 2>/dev/null; then
-            log "Xvfb :$n did not start"
+    while :; do
+        while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        local tries=0
+        until [ -e "/tmp/.X11-unix/X$n" ] || ! kill -0 "$XVFB_PID" 2>/dev/null; do
+            tries=$((tries + 1))
+            if [ $tries -gt 100 ]; then
+                log "Xvfb :$n did not start"
+                return 1
+            fi
+            sleep 0.1
+        done
+        # The socket may be another Xvfb's that won the race.
+        sleep 0.2
+        if kill -0 "$XVFB_PID" 2>/dev/null; then
+            break
+        fi
+        wait "$XVFB_PID" 2>/dev/null || true
+        n=$((n + 1))
+        if [ $n -gt 200 ]; then
+            log "no free X display"
             return 1
         fi
-        sleep 0.1
     done
     export DISPLAY=":$n"
     log "Xvfb on $DISPLAY (pid $XVFB_PID)"

@@ -21,7 +21,6 @@ BOOL CSkyletDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetDlgItemTextA(m_hWnd, IDC_LOG, STATUS_LOG_WELCOME);
-    for (theContacts.Premier(); !theContacts.HorsListe(); theContacts.Suivant())
-        AppendLogLine(theContacts.Info());
+    ForEachContact(AppendLogLine);
     return TRUE;
 }

@@ -1,0 +1,54 @@
+#include "framework/Menu.h"
+
+#include "framework/WinApp.h"
+
+namespace {
+
+BOOL SystemTrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner)
+{
+    return TrackPopupMenu(hPopup, nFlags, x, y, 0, hOwner, nullptr);
+}
+
+PopupMenuHandler g_handler = SystemTrackPopup;
+
+} // namespace
+
+bool CMenu::Load(UINT nIdResource)
+{
+    Destroy();
+    m_hMenu = LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIdResource));
+    return m_hMenu != nullptr;
+}
+
+bool CMenu::CreatePopup()
+{
+    Destroy();
+    m_hMenu = ::CreatePopupMenu();
+    return m_hMenu != nullptr;
+}
+
+void CMenu::Destroy()
+{
+    if (m_hMenu)
+        ::DestroyMenu(m_hMenu);
+    m_hMenu = nullptr;
+}
+
+HMENU CMenu::Detach()
+{
+    HMENU hMenu = m_hMenu;
+    m_hMenu = nullptr;
+    return hMenu;
+}
+
+BOOL TrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner)
+{
+    return g_handler(hPopup, nFlags, x, y, hOwner);
+}
+
+PopupMenuHandler SetPopupMenuHandler(PopupMenuHandler handler)
+{
+    PopupMenuHandler previous = g_handler;
+    g_handler = handler ? handler : SystemTrackPopup;
+    return previous;
+}
