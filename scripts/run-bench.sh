@@ -7,7 +7,7 @@ ensure_packages
 build
 throwaway_prefix bench-prefix
 
-for bench in LogBench PollBench; do
+for bench in LogBench PollBench SoakBench; do
     log "$bench"
     wine "$BUILD_DIR/bench/$bench.exe"
 done
