@@ -7,7 +7,7 @@ REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
 
 PACKAGES=(cmake make g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine32:i386 xvfb
-          googletest fonts-wine xdotool g++-mingw-w64-x86-64-posix clang lld)
+          googletest fonts-wine xdotool g++-mingw-w64-x86-64-posix clang lld nsis)
 
 log() { printf '== %s\n' "$*" >&2; }
 

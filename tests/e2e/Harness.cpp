@@ -144,9 +144,9 @@ std::vector<std::string> Simulator::Conversations() const
     return names;
 }
 
-SkyletProcess::SkyletProcess(const std::string& strArguments)
+SkyletProcess::SkyletProcess(const std::string& strArguments, const std::string& strExe)
 {
-    std::string commandLine = "\"" + WindowsPath(SKYLET_EXE) + "\"";
+    std::string commandLine = "\"" + strExe + "\"";
     if (!strArguments.empty())
         commandLine += " " + strArguments;
     STARTUPINFOA startup = {};

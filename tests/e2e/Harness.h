@@ -43,7 +43,8 @@ private:
 // One run of Skylet.exe.
 class SkyletProcess {
 public:
-    explicit SkyletProcess(const std::string& strArguments = "");
+    explicit SkyletProcess(const std::string& strArguments = "",
+                           const std::string& strExe = WindowsPath(SKYLET_EXE));
     ~SkyletProcess();
 
     SkyletProcess(const SkyletProcess&) = delete;
