@@ -6,7 +6,7 @@
 
 #include <string>
 
-CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX)
+CAboutDlg::CAboutDlg(CWnd* pParentWnd) : CDialog(IDD_ABOUTBOX, pParentWnd)
 {
 }
 
@@ -21,6 +21,6 @@ BOOL CAboutDlg::OnInitDialog()
 
 void CSkyletDlg::OnAbout()
 {
-    CAboutDlg about;
+    CAboutDlg about(this);
     about.DoModal();
 }

@@ -5,7 +5,7 @@
 // The About box: version, credit and where to reach us.
 class CAboutDlg : public CDialog {
 public:
-    CAboutDlg();
+    explicit CAboutDlg(CWnd* pParentWnd);
 
 protected:
     BOOL OnInitDialog() override;

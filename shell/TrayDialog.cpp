@@ -69,16 +69,14 @@ LRESULT CTrayDialog::OnTrayNotify(WPARAM wParam, LPARAM lParam)
     if (wParam != TRAY_ICON_ID)
         return 0;
     POINT cursor = {};
+    GetCursorPos(&cursor);
     switch (lParam) {
-    case WM_LBUTTONDOWN: OnTrayLButtonDown(0, 0); break;
-    case WM_LBUTTONDBLCLK: OnTrayLButtonDblClk(0, 0); break;
+    case WM_LBUTTONDOWN: OnTrayLButtonDown(cursor.x, cursor.y); break;
+    case WM_LBUTTONDBLCLK: OnTrayLButtonDblClk(cursor.x, cursor.y); break;
     case WM_RBUTTONDOWN:
-    case WM_CONTEXTMENU:
-        GetCursorPos(&cursor);
-        OnTrayRButtonDown(cursor.x, cursor.y);
-        break;
-    case WM_RBUTTONDBLCLK: OnTrayRButtonDblClk(0, 0); break;
-    case WM_MOUSEMOVE: OnTrayMouseMove(0, 0); break;
+    case WM_CONTEXTMENU: OnTrayRButtonDown(cursor.x, cursor.y); break;
+    case WM_RBUTTONDBLCLK: OnTrayRButtonDblClk(cursor.x, cursor.y); break;
+    case WM_MOUSEMOVE: OnTrayMouseMove(cursor.x, cursor.y); break;
     }
     return 0;
 }

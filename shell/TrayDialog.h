@@ -28,7 +28,7 @@ public:
 protected:
     const MessageMap* GetMessageMap() const override;
 
-    // The cursor position, in screen coordinates for OnTrayRButtonDown.
+    // The cursor position, in screen coordinates.
     virtual void OnTrayLButtonDown(int, int) {}
     virtual void OnTrayLButtonDblClk(int, int) {}
     virtual void OnTrayRButtonDown(int, int) {}
