@@ -38,23 +38,16 @@ std::vector<HWND> TrayIcons()
     return icons;
 }
 
+// The real pointer: a press and a release at a point of the screen.
 void Click(POINT point, DWORD dwDown, DWORD dwUp)
 {
     SetCursorPos(point.x, point.y);
     Sleep(200);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwDown;
-    SendInput(1, &input, sizeof(INPUT));
-    input.mi.dwFlags = dwUp;
-    SendInput(1, &input, sizeof(INPUT));
-}
-
-POINT Centre(HWND hWnd)
-{
-    RECT rect = {};
-    GetWindowRect(hWnd, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = dwDown;
+    input[1].mi.dwFlags = dwUp;
+    SendInput(2, input, sizeof(INPUT));
 }
 
 std::string RunEntry()
@@ -95,7 +88,9 @@ TEST(TrayTest, TheTrayIconBringsTheLogBackAndItsMenuQuits)
     // icon, and a click on "Quit", the menu's last item.
     PostMessageA(hMain, WM_USER + 1, 1, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(hMain); }, 5000));
-    Click(Centre(hIcon), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    RECT icon = {};
+    GetWindowRect(hIcon, &icon);
+    Click({icon.left + 5, icon.top + 5}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     HWND hMenu = nullptr;
     ASSERT_TRUE(
         WaitUntil([&] { return (hMenu = FindWindowA("#32768", nullptr)) != nullptr; }, 5000));
