@@ -76,7 +76,7 @@ TEST(InstallerTest, InstallsForTheUserAloneAndUninstallsAllButTheSettings)
     EXPECT_EQ("\"" + folder + "\\uninstall.exe\"",
               ReadString(HKEY_CURRENT_USER, kUninstallKey, "UninstallString"));
 
-    SkyletProcess skylet("", program);
+    SkyletProcess skylet("", "", program);
     ASSERT_TRUE(WaitUntil([&] { return skylet.ContactWindows().size() == 1; }, kStartMs));
     EXPECT_EQ("\"" + program + "\"", ReadString(HKEY_CURRENT_USER, kRunKey, "Skylet"));
     EXPECT_EQ(program, ReadString(HKEY_CURRENT_USER,
