@@ -47,7 +47,7 @@ void PrintSpread(const char* pszLabel, std::vector<double> values)
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
     const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    std::printf("  %s: median %.2f (low %.2f, high %.2f, %u rounds)\n", pszLabel, median,
+    std::printf("  %s: median %.2f (low %.2f, high %.2f, %u runs)\n", pszLabel, median,
                 values.front(), values.back(), static_cast<unsigned>(n));
 }
 
