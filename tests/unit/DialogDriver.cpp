@@ -20,8 +20,7 @@ SoundRecorder* g_pSounds = nullptr;
 BOOL AnswerColor(CHOOSECOLORA* pcc)
 {
     g_pAnswers->colorRequests.push_back(*pcc);
-    if (g_pAnswers->customColors.empty())
-        g_pAnswers->customColors.assign(pcc->lpCustColors, pcc->lpCustColors + 16);
+    g_pAnswers->customRows.emplace_back(pcc->lpCustColors, pcc->lpCustColors + 16);
     if (g_pColors->empty())
         return FALSE;
     const COLORREF answer = g_pColors->front();
@@ -29,6 +28,7 @@ BOOL AnswerColor(CHOOSECOLORA* pcc)
     if (answer == ChooserAnswers::kCancel)
         return FALSE;
     pcc->rgbResult = answer;
+    pcc->lpCustColors[8] = answer;
     return TRUE;
 }
 
@@ -132,6 +132,21 @@ std::string Text(HWND hDlg, int nId)
     text.resize(
         static_cast<size_t>(GetWindowTextA(hControl, &text[0], static_cast<int>(text.size()))));
     return text;
+}
+
+COLORREF PixelAt(HWND hWnd, int x, int y)
+{
+    HDC hDC = GetDC(hWnd);
+    const COLORREF color = GetPixel(hDC, x, y);
+    ReleaseDC(hWnd, hDC);
+    return color;
+}
+
+BYTE AlphaOf(HWND hWnd)
+{
+    BYTE alpha = 0;
+    GetLayeredWindowAttributes(hWnd, nullptr, &alpha, nullptr);
+    return alpha;
 }
 
 ChooserAnswers::ChooserAnswers(std::vector<COLORREF> colors, std::vector<std::string> files)

@@ -45,9 +45,12 @@ void Click(HWND hDlg, int nId);
 bool Checked(HWND hDlg, int nId);
 bool Enabled(HWND hDlg, int nId);
 std::string Text(HWND hDlg, int nId);
+COLORREF PixelAt(HWND hWnd, int x, int y);
+BYTE AlphaOf(HWND hWnd);
 
 // Answers the colour and file choosers instead of showing them, in turn
-// from a list (an empty answer cancels), and keeps what each was asked.
+// from a list (kCancel, an empty name or the list's end cancels), and keeps
+// what each was asked. A chosen colour is also defined as custom colour 8.
 class ChooserAnswers {
 public:
     ChooserAnswers(std::vector<COLORREF> colors, std::vector<std::string> files);
@@ -58,9 +61,9 @@ public:
 
     static constexpr COLORREF kCancel = 0xFFFFFFFF;
 
-    std::vector<CHOOSECOLORA> colorRequests; // as the chooser was handed them
-    std::vector<COLORREF> customColors;      // the sixteen of the first colour request
-    std::vector<std::string> fileFolders;    // the current directory at each file request
+    std::vector<CHOOSECOLORA> colorRequests; // as each chooser was handed them
+    std::vector<std::vector<COLORREF>> customRows;
+    std::vector<std::string> fileFolders; // the current directory at each file request
     std::vector<OPENFILENAMEA> fileRequests;
     std::vector<std::string> fileFilters; // with the '\0' separators shown as '|'
 
