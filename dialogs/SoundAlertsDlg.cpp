@@ -143,9 +143,9 @@ void CDefaultSoundAlertsDlg::OnChooseCustom(UINT nId)
 {
     const int nGroup = GroupOf(nId);
     SoundAlertValues& values = this->*kGroups[nGroup].pValues;
-    // The chooser opens in the current directory and leaves it at the
-    // chosen file's folder, where the default sounds' override files are
-    // then looked for.
+    // The chooser opens in the current directory, and the chosen file's
+    // folder stays the current one: the default sounds' override files are
+    // looked for there from then on.
     if (!m_strFolder.empty())
         SetCurrentDirectoryA(m_strFolder.c_str());
     CFileOpenDialog chooser("Wave Files (*.wav)|*.wav|", OFN_HIDEREADONLY, this);
@@ -155,6 +155,8 @@ void CDefaultSoundAlertsDlg::OnChooseCustom(UINT nId)
     SetDlgItemTextA(m_hWnd, kGroups[nGroup].nPath, values.strCustomPath.c_str());
     ApplyEnablingRule(nGroup);
     m_strFolder = FolderOf(values.strCustomPath);
+    // Windows' chooser leaves it there; Wine's only when the user browsed to it.
+    SetCurrentDirectoryA(m_strFolder.c_str());
 }
 
 void CDefaultSoundAlertsDlg::OnTestSound(UINT nId)

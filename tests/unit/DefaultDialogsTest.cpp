@@ -214,6 +214,7 @@ TEST_F(DefaultDialogsTest, SoundOkWaitsForEveryCustomFileChosenAndReachesFollowe
         EXPECT_EQ(UINT(MB_OK), boxes.boxes[0].nType);
 
         Click(hDlg, IDC_CUSTOM_ONLINE);
+        SetCurrentDirectoryA(startDir); // moved elsewhere in the meantime
         EXPECT_EQ(online, Text(hDlg, IDC_PATH_ONLINE));
         EXPECT_TRUE(Enabled(hDlg, IDC_TEST_ONLINE));
         Click(hDlg, IDOK);
@@ -225,6 +226,8 @@ TEST_F(DefaultDialogsTest, SoundOkWaitsForEveryCustomFileChosenAndReachesFollowe
         Click(hDlg, IDOK);
     });
     SetDefaultSoundAlerts();
+    char endDir[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof(endDir), endDir);
     SetCurrentDirectoryA(startDir);
     ASSERT_TRUE(script.Ran());
 
@@ -234,6 +237,7 @@ TEST_F(DefaultDialogsTest, SoundOkWaitsForEveryCustomFileChosenAndReachesFollowe
     EXPECT_FALSE(answers.fileRequests[0].Flags & OFN_NOCHANGEDIR);
     EXPECT_EQ(nullptr, answers.fileRequests[0].lpstrDefExt);
     EXPECT_EQ(folder.Path(), answers.fileFolders[1]) << "the folder of the first file";
+    EXPECT_EQ(folder.Path(), std::string(endDir));
     EXPECT_EQ((std::vector<std::string>{online, "#" + std::to_string(IDR_WAVE_OFFLINE)}),
               sounds.sounds);
 
