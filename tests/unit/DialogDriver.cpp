@@ -5,60 +5,38 @@
 #include "framework/ColorDialog.h"
 #include "framework/FileDialog.h"
 #include "framework/WinApp.h"
-#include "framework/Sound.h"
-
-#include <mmsystem.h>
 
 namespace {
 
 ModalScript* g_pScript = nullptr;
 ChooserAnswers* g_pAnswers = nullptr;
-std::vector<COLORREF>* g_pColors = nullptr;
-std::vector<std::string>* g_pFiles = nullptr;
-SoundRecorder* g_pSounds = nullptr;
 
-BOOL AnswerColor(CHOOSECOLORA* pcc)
+template <typename T>
+bool TakeFirst(std::vector<T>& list, T& first)
 {
-    g_pAnswers->colorRequests.push_back(*pcc);
-    g_pAnswers->customRows.emplace_back(pcc->lpCustColors, pcc->lpCustColors + 16);
-    if (g_pColors->empty())
-        return FALSE;
-    const COLORREF answer = g_pColors->front();
-    g_pColors->erase(g_pColors->begin());
-    if (answer == ChooserAnswers::kCancel)
-        return FALSE;
-    pcc->rgbResult = answer;
-    pcc->lpCustColors[8] = answer;
-    return TRUE;
-}
-
-BOOL AnswerFile(OPENFILENAMEA* pofn)
-{
-    char folder[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof(folder), folder);
-    g_pAnswers->fileFolders.push_back(folder);
-    g_pAnswers->fileRequests.push_back(*pofn);
-    std::string filter;
-    for (const char* psz = pofn->lpstrFilter; *psz; psz += lstrlenA(psz) + 1)
-        filter += std::string(psz) + "|";
-    g_pAnswers->fileFilters.push_back(filter);
-    if (g_pFiles->empty() || g_pFiles->front().empty()
-        || g_pFiles->front().size() >= pofn->nMaxFile)
-        return FALSE;
-    lstrcpyA(pofn->lpstrFile, g_pFiles->front().c_str());
-    g_pFiles->erase(g_pFiles->begin());
-    return TRUE;
-}
-
-BOOL RecordSound(const char* pszSound, HMODULE, DWORD dwFlags)
-{
-    g_pSounds->sounds.push_back((dwFlags & SND_RESOURCE)
-                                    ? "#" + std::to_string(reinterpret_cast<UINT_PTR>(pszSound))
-                                    : std::string(pszSound));
-    return TRUE;
+    if (list.empty())
+        return false;
+    first = list.front();
+    list.erase(list.begin());
+    return true;
 }
 
 } // namespace
+
+ContactRecord* DialogTest::AddContact(const std::string& strSigninName, int nStatus)
+{
+    ContactRecord* pRecord = MakeRecord(strSigninName, nStatus).release();
+    int nCount = 0;
+    ForEachContact([&](ContactRecord*) { ++nCount; });
+    theContacts.Positionner(nCount);
+    theContacts.InsererApres(pRecord);
+    return pRecord;
+}
+
+std::string DialogTest::ReadString(const std::string& strSection, const char* pszName)
+{
+    return AfxGetApp()->GetProfileString(strSection.c_str(), pszName, "(none)");
+}
 
 ModalScript::ModalScript(std::function<void(HWND hDlg)> script) : m_script(std::move(script))
 {
@@ -95,43 +73,17 @@ void CALLBACK ModalScript::TimerProc(HWND, UINT, UINT_PTR nIdEvent, DWORD)
     PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
 }
 
-ContactRecord* DialogTest::AddContact(const std::string& strSigninName, int nStatus)
-{
-    ContactRecord* pRecord = MakeRecord(strSigninName, nStatus).release();
-    int nCount = 0;
-    ForEachContact([&](ContactRecord*) { ++nCount; });
-    theContacts.Positionner(nCount); // the last record
-    theContacts.InsererApres(pRecord);
-    return pRecord;
-}
-
-std::string DialogTest::ReadContactString(const std::string& strSection, const char* pszName)
-{
-    return AfxGetApp()->GetProfileString(strSection.c_str(), pszName, "(none)");
-}
-
-void Click(HWND hDlg, int nId)
-{
-    SendMessageA(GetDlgItem(hDlg, nId), BM_CLICK, 0, 0);
-}
-
-bool Checked(HWND hDlg, int nId)
-{
-    return IsDlgButtonChecked(hDlg, nId) == BST_CHECKED;
-}
-
-bool Enabled(HWND hDlg, int nId)
-{
-    return IsWindowEnabled(GetDlgItem(hDlg, nId)) != FALSE;
-}
-
 std::string Text(HWND hDlg, int nId)
 {
-    HWND hControl = GetDlgItem(hDlg, nId);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hControl)) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextA(hControl, &text[0], static_cast<int>(text.size()))));
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(GetDlgItem(hDlg, nId))) + 1, '\0');
+    text.resize(GetDlgItemTextA(hDlg, nId, &text[0], static_cast<int>(text.size())));
     return text;
+}
+
+void Type(HWND hDlg, int nId, const std::string& strText)
+{
+    SendDlgItemMessageA(hDlg, nId, EM_SETSEL, 0, -1);
+    SendDlgItemMessageA(hDlg, nId, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(strText.c_str()));
 }
 
 COLORREF PixelAt(HWND hWnd, int x, int y)
@@ -153,8 +105,6 @@ ChooserAnswers::ChooserAnswers(std::vector<COLORREF> colors, std::vector<std::st
     : m_colors(std::move(colors)), m_files(std::move(files))
 {
     g_pAnswers = this;
-    g_pColors = &m_colors;
-    g_pFiles = &m_files;
     SetColorChooserHandler(AnswerColor);
     SetOpenFileHandler(AnswerFile);
 }
@@ -166,14 +116,26 @@ ChooserAnswers::~ChooserAnswers()
     g_pAnswers = nullptr;
 }
 
-SoundRecorder::SoundRecorder()
+BOOL ChooserAnswers::AnswerColor(CHOOSECOLORA* pcc)
 {
-    g_pSounds = this;
-    SetPlaySoundHandler(RecordSound);
+    g_pAnswers->colorRequests.push_back({*pcc, {pcc->lpCustColors, pcc->lpCustColors + 16}});
+    COLORREF answer = kCancel;
+    if (!TakeFirst(g_pAnswers->m_colors, answer) || answer == kCancel)
+        return FALSE;
+    pcc->rgbResult = pcc->lpCustColors[8] = answer;
+    return TRUE;
 }
 
-SoundRecorder::~SoundRecorder()
+BOOL ChooserAnswers::AnswerFile(OPENFILENAMEA* pofn)
 {
-    SetPlaySoundHandler(nullptr);
-    g_pSounds = nullptr;
+    FileRequest request = {*pofn, "", std::string(MAX_PATH, '\0')};
+    for (const char* psz = pofn->lpstrFilter; *psz; psz += lstrlenA(psz) + 1)
+        request.strFilter += std::string(psz) + "|";
+    request.strCurrentDir.resize(GetCurrentDirectoryA(MAX_PATH, &request.strCurrentDir[0]));
+    g_pAnswers->fileRequests.push_back(request);
+    std::string answer;
+    if (!TakeFirst(g_pAnswers->m_files, answer) || answer.empty())
+        return FALSE;
+    lstrcpynA(pofn->lpstrFile, answer.c_str(), static_cast<int>(pofn->nMaxFile));
+    return TRUE;
 }

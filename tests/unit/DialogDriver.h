@@ -9,6 +9,14 @@
 #include <string>
 #include <vector>
 
+// A test of the settings dialogs and the commands that run them.
+class DialogTest : public ContactTest {
+protected:
+    // A record at the end of the contact list.
+    ContactRecord* AddContact(const std::string& strSigninName, int nStatus);
+    std::string ReadString(const std::string& strSection, const char* pszName);
+};
+
 // Runs a script inside the next modal dialog this thread opens, from its own
 // loop once it is shown, as a user would act on it. The dialog is cancelled
 // after the script unless the script ended it.
@@ -32,25 +40,28 @@ private:
     bool m_bRan = false;
 };
 
-// A test of the settings dialogs and the commands that run them.
-class DialogTest : public ContactTest {
-protected:
-    // A record in the contact list, after those already there.
-    ContactRecord* AddContact(const std::string& strSigninName, int nStatus);
-    std::string ReadContactString(const std::string& strSection, const char* pszName);
-};
-
-// What a user does and sees in a dialog.
-void Click(HWND hDlg, int nId);
-bool Checked(HWND hDlg, int nId);
-bool Enabled(HWND hDlg, int nId);
+// What a user does and sees.
+inline void Click(HWND hDlg, int nId)
+{
+    SendDlgItemMessageA(hDlg, nId, BM_CLICK, 0, 0);
+}
+inline bool Checked(HWND hDlg, int nId)
+{
+    return IsDlgButtonChecked(hDlg, nId) == BST_CHECKED;
+}
+inline bool Enabled(HWND hDlg, int nId)
+{
+    return IsWindowEnabled(GetDlgItem(hDlg, nId)) != FALSE;
+}
 std::string Text(HWND hDlg, int nId);
+// Replaces an edit's text as typing over all of it does.
+void Type(HWND hDlg, int nId, const std::string& strText);
 COLORREF PixelAt(HWND hWnd, int x, int y);
 BYTE AlphaOf(HWND hWnd);
 
 // Answers the colour and file choosers instead of showing them, in turn
 // from a list (kCancel, an empty name or the list's end cancels), and keeps
-// what each was asked. A chosen colour is also defined as custom colour 8.
+// what each was handed. A chosen colour is also defined as custom colour 8.
 class ChooserAnswers {
 public:
     ChooserAnswers(std::vector<COLORREF> colors, std::vector<std::string> files);
@@ -61,26 +72,22 @@ public:
 
     static constexpr COLORREF kCancel = 0xFFFFFFFF;
 
-    std::vector<CHOOSECOLORA> colorRequests; // as each chooser was handed them
-    std::vector<std::vector<COLORREF>> customRows;
-    std::vector<std::string> fileFolders; // the current directory at each file request
-    std::vector<OPENFILENAMEA> fileRequests;
-    std::vector<std::string> fileFilters; // with the '\0' separators shown as '|'
+    struct ColorRequest {
+        CHOOSECOLORA cc;
+        std::vector<COLORREF> customColors;
+    };
+    struct FileRequest {
+        OPENFILENAMEA ofn;
+        std::string strFilter; // '\0' separators shown as '|'
+        std::string strCurrentDir;
+    };
+    std::vector<ColorRequest> colorRequests;
+    std::vector<FileRequest> fileRequests;
 
 private:
+    static BOOL AnswerColor(CHOOSECOLORA* pcc);
+    static BOOL AnswerFile(OPENFILENAMEA* pofn);
+
     std::vector<COLORREF> m_colors;
     std::vector<std::string> m_files;
-};
-
-// Records every sound played instead of playing it.
-class SoundRecorder {
-public:
-    SoundRecorder();
-    ~SoundRecorder();
-
-    SoundRecorder(const SoundRecorder&) = delete;
-    SoundRecorder& operator=(const SoundRecorder&) = delete;
-
-    // A resource as "#<id>", a file by its name.
-    std::vector<std::string> sounds;
 };
