@@ -14,9 +14,6 @@ class CTransparencySlider : public CSliderCtrl {
 public:
     explicit CTransparencySlider(AlphaPreview preview) : m_preview(std::move(preview)) {}
 
-    int m_nAlpha = 135;       // the alpha last previewed
-    bool m_bDragging = false; // the left button went down on the slider
-
 protected:
     const MessageMap* GetMessageMap() const override;
 
@@ -25,6 +22,8 @@ private:
     void OnLButtonUp(UINT nFlags, POINT point);
     void OnMouseMove(UINT nFlags, POINT point);
 
+    int m_nAlpha = 135;       // the alpha last previewed
+    bool m_bDragging = false; // the left button went down on the slider
     AlphaPreview m_preview;
 };
 
