@@ -56,13 +56,21 @@ wine_environment() {
 
 # Makes the prefix when it does not exist yet.
 ensure_prefix() {
-    [ -f "$WINEPREFIX/system.reg" ] && return 0
-    log "making Wine prefix $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    # A crash exits with code 5 and a backtrace instead of a dialog that hangs a headless run.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    wineserver -w
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        log "making Wine prefix $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        # A crash exits with code 5 and a backtrace instead of a dialog that hangs a headless run.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        wineserver -w
+    fi
+    wine_fonts_in_prefix
+}
+
+# Wine finds its bitmap faces ("Courier", "MS Sans Serif") only in the
+# prefix's Fonts folder; fonts-wine puts them in Wine's data folder.
+wine_fonts_in_prefix() {
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # No window manager runs on our own Xvfb: Wine must not wait for one, as it

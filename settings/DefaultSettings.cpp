@@ -4,11 +4,13 @@
 
 DefaultSettingsData DefaultSettings;
 
-void DefaultSettingsData::Load()
+void DefaultSettingsData::Load(const std::function<void()>& afterClickThrough)
 {
     namespace Def = Settings::Default;
     const Settings::ProfileSection section = Settings::DefaultSection();
     clickThrough = section.Read(Def::ClickThrough);
+    if (afterClickThrough)
+        afterClickThrough();
     OnlineBorderColor = section.Read(Def::OnlineBorderColor);
     OfflineBorderColor = section.Read(Def::OfflineBorderColor);
     BusyBorderColor = section.Read(Def::BusyBorderColor);

@@ -2,6 +2,7 @@
 
 #include "settings/RegistryLayout.h"
 
+#include <functional>
 #include <string>
 
 // The in-memory copy of the "_Default" values read at paint and alert time,
@@ -9,7 +10,9 @@
 // that changes a default updates it together with the registry.
 // "StartWithWindows" and "displayRules" have no copy here.
 struct DefaultSettingsData {
-    void Load();
+    // Reads every value in the order of the fields; afterClickThrough runs
+    // right after the first, where the main window reads "StartWithWindows".
+    void Load(const std::function<void()>& afterClickThrough = nullptr);
 
     bool clickThrough = Settings::Default::ClickThrough.bDefault;
     COLORREF OnlineBorderColor = Settings::Default::OnlineBorderColor.crDefault;

@@ -3,12 +3,24 @@
 #include "app/SkyletDlgAutoProxy.h"
 #include "core/Liste.h"
 #include "core/StatusLog.h"
+#include "framework/Gdi.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
 #include "settings/DefaultSettings.h"
+#include "settings/ProfileSection.h"
+#include "shell/TrayAnimation.h"
 
-CSkyletDlg::CSkyletDlg() : CDialog(IDD_SKYLET_DIALOG)
+BOOL g_bFirstPaint = TRUE;
+
+CSkyletDlg::CSkyletDlg() : CTrayDialog(IDD_SKYLET_DIALOG)
 {
-    DefaultSettings.Load();
+    m_hIcon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    DefaultSettings.Load([this] {
+        m_bStartWithWindows = Settings::DefaultSection().Read(Settings::Default::StartWithWindows);
+        // Twice: the entry is rewritten from where the program now lives.
+        ToggleStartWithWindows();
+        ToggleStartWithWindows();
+    });
 }
 
 CSkyletDlg::~CSkyletDlg()
@@ -17,10 +29,151 @@ CSkyletDlg::~CSkyletDlg()
         m_pAutoProxy->m_pDialog = nullptr;
 }
 
+const MessageMap* CSkyletDlg::GetMessageMap() const
+{
+    static const MessageMap map(
+        CTrayDialog::GetMessageMap(),
+        {
+            MapMessage<&CSkyletDlg::OnPaint>(WM_PAINT),
+            MapMessage<&CSkyletDlg::OnClose>(WM_CLOSE),
+            MapMessage<&CSkyletDlg::OnSysCommand>(WM_SYSCOMMAND),
+            MapMessage<&CSkyletDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+            MapCommand<&CSkyletDlg::OnContactList>(IDC_CONTACT_LIST),
+            MapCommand<&CSkyletDlg::OnOpenCloseLog>(ID_TRAY_OPEN_CLOSE_LOG),
+            MapCommand<&CSkyletDlg::OnReorganize>(ID_TRAY_REORGANIZE),
+            MapCommand<&CSkyletDlg::OnClickThrough>(ID_TRAY_CLICK_THROUGH),
+            MapCommand<&CSkyletDlg::ToggleStartWithWindows>(ID_TRAY_START_WITH_WINDOWS),
+            MapCommand<&CSkyletDlg::OnHelp>(ID_TRAY_HELP),
+            MapCommand<&CSkyletDlg::OnAbout>(ID_TRAY_ABOUT),
+            MapCommand<&CSkyletDlg::OnQuit>(ID_TRAY_QUIT),
+        });
+    return &map;
+}
+
 BOOL CSkyletDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CTrayDialog::OnInitDialog();
+    SetTrayIcon(IDR_MAINFRAME);
+    SetTrayTip("Skylet");
+    ShowTrayIcon();
+    AddAboutToSystemMenu();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetDlgItemTextA(m_hWnd, IDC_LOG, STATUS_LOG_WELCOME);
     ForEachContact(AppendLogLine);
+    m_bHidden = false;
     return TRUE;
+}
+
+void CSkyletDlg::AddAboutToSystemMenu()
+{
+    HMENU hSysMenu = GetSystemMenu(m_hWnd, FALSE);
+    if (!hSysMenu)
+        return;
+    char text[64] = "";
+    if (!LoadStringA(AfxGetResourceHandle(), IDS_ABOUTBOX, text, sizeof(text)))
+        return;
+    AppendMenuA(hSysMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, text);
+}
+
+void CSkyletDlg::OnPaint()
+{
+    if (IsIconic(m_hWnd))
+        PaintMinimizedIcon();
+    else
+        Default();
+    // The window is shown once at start-up, and flies into the tray from there.
+    if (g_bFirstPaint) {
+        g_bFirstPaint = FALSE;
+        HideToTray();
+    }
+}
+
+void CSkyletDlg::PaintMinimizedIcon()
+{
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
+    const RECT client = GetClientRect();
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc.Get(), x, y, m_hIcon);
+}
+
+void CSkyletDlg::HideToTray()
+{
+    AnimateWindowToTray(m_hWnd);
+    m_bHidden = true;
+}
+
+void CSkyletDlg::ToggleLogWindow(bool bScrollToStart)
+{
+    if (!m_bHidden) {
+        HideToTray();
+        return;
+    }
+    m_bHidden = false;
+    AnimateWindowFromTray(m_hWnd);
+    ShowWindow(SW_SHOWNORMAL);
+    SetActiveWindow(m_hWnd);
+    if (bScrollToStart) {
+        HWND hLog = GetDlgItem(IDC_LOG);
+        ::SendMessageA(hLog, EM_SETSEL, 0, 0);
+        ::SendMessageA(hLog, EM_SCROLLCARET, 0, 0);
+    }
+}
+
+void CSkyletDlg::OnTrayLButtonDblClk(int, int)
+{
+    ToggleLogWindow(true);
+}
+
+void CSkyletDlg::OnOpenCloseLog()
+{
+    ToggleLogWindow(false);
+}
+
+void CSkyletDlg::OnClose()
+{
+    HideToTray();
+}
+
+bool CSkyletDlg::CanExit()
+{
+    if (!m_pAutoProxy)
+        return true;
+    // A client still uses the program: it keeps running, out of sight.
+    ShowWindow(SW_HIDE);
+    return false;
+}
+
+void CSkyletDlg::OnOK()
+{
+    if (CanExit())
+        CTrayDialog::OnOK();
+}
+
+void CSkyletDlg::OnCancel()
+{
+    if (CanExit())
+        CTrayDialog::OnCancel();
+}
+
+void CSkyletDlg::OnQuit()
+{
+    if (CanExit())
+        EndDialog(0);
+}
+
+void CSkyletDlg::OnSysCommand(UINT nId, LPARAM)
+{
+    if ((nId & 0xFFF0) == IDM_ABOUTBOX)
+        OnAbout();
+    else
+        Default();
+}
+
+LRESULT CSkyletDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_hIcon);
 }

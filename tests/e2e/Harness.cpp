@@ -144,15 +144,16 @@ std::vector<std::string> Simulator::Conversations() const
     return names;
 }
 
-SkyletProcess::SkyletProcess(const std::string& strArguments)
+SkyletProcess::SkyletProcess(const std::string& strArguments, const std::string& strDirectory)
 {
     std::string commandLine = "\"" + WindowsPath(SKYLET_EXE) + "\"";
     if (!strArguments.empty())
         commandLine += " " + strArguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
-    const BOOL bStarted = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
-                                         nullptr, nullptr, &startup, &m_process);
+    const BOOL bStarted =
+        CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       strDirectory.empty() ? nullptr : strDirectory.c_str(), &startup, &m_process);
     EXPECT_TRUE(bStarted) << commandLine;
 }
 
@@ -182,6 +183,8 @@ DWORD SkyletProcess::ExitCode() const
 
 bool SkyletProcess::Quit(DWORD dwTimeoutMs)
 {
+    // Contact windows appear before the main window exists: wait for it.
+    WaitUntil([&] { return MainWindow() || !Running(); }, dwTimeoutMs);
     if (HWND hMain = MainWindow())
         PostMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
     if (WaitForSingleObject(m_process.hProcess, dwTimeoutMs) == WAIT_OBJECT_0)

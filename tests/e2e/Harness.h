@@ -43,7 +43,9 @@ private:
 // One run of Skylet.exe.
 class SkyletProcess {
 public:
-    explicit SkyletProcess(const std::string& strArguments = "");
+    // Started in the given directory, or in the test's own.
+    explicit SkyletProcess(const std::string& strArguments = "",
+                           const std::string& strDirectory = "");
     ~SkyletProcess();
 
     SkyletProcess(const SkyletProcess&) = delete;

@@ -1,0 +1,115 @@
+#include "framework/RegKey.h"
+#include "tests/e2e/Harness.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kStartMs = 20000;
+constexpr DWORD kNextPollMs = 15000;
+
+int LogEntries(const std::string& log)
+{
+    int count = 0;
+    for (size_t at = log.find("    \r\n\r"); at != std::string::npos;
+         at = log.find("    \r\n\r", at + 1))
+        ++count;
+    return count;
+}
+
+BOOL CALLBACK CollectTrayIcons(HWND hWnd, LPARAM lParam)
+{
+    char className[64] = "";
+    GetClassNameA(hWnd, className, sizeof(className));
+    if (lstrcmpA(className, "__winex11_tray_icon") == 0)
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+}
+
+// The icons of Wine's notification area, each a window of its own.
+std::vector<HWND> TrayIcons()
+{
+    std::vector<HWND> icons;
+    if (HWND hTray = FindWindowA("__winex11_standalone_tray", nullptr))
+        EnumChildWindows(hTray, CollectTrayIcons, reinterpret_cast<LPARAM>(&icons));
+    return icons;
+}
+
+// The real pointer: a press and a release at a point of the screen.
+void Click(POINT point, DWORD dwDown, DWORD dwUp)
+{
+    SetCursorPos(point.x, point.y);
+    Sleep(200);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = dwDown;
+    input[1].mi.dwFlags = dwUp;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+// A double click that comes before the window's first paint is undone by it,
+// as it would be for a user, who then double-clicks again.
+bool DoubleClickUntilShown(HWND hMain)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        PostMessageA(hMain, WM_USER + 1, 1, WM_LBUTTONDBLCLK);
+        if (WaitUntil([&] { return IsWindowVisible(hMain) != FALSE; }, 3000))
+            return true;
+    }
+    return false;
+}
+
+std::string RunEntry()
+{
+    CRegKey run;
+    std::string value;
+    run.Open(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    return run.QueryString("Skylet", value) ? value : "(none)";
+}
+
+TEST(TrayTest, TheTrayIconBringsTheLogBackAndItsMenuQuits)
+{
+    ClearSkyletSettings();
+    Simulator simulator;
+    simulator.Write({"bob@example.com online Bob", "carol@example.com away Carol"});
+    const size_t nIconsBefore = TrayIcons().size();
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    SkyletProcess skylet("", temp); // not the program's own directory
+    ASSERT_TRUE(WaitUntil(
+        [&] { return skylet.MainWindow() && TrayIcons().size() == nIconsBefore + 1; }, kStartMs));
+    HWND hMain = skylet.MainWindow();
+    HWND hIcon = TrayIcons().back();
+    EXPECT_EQ("\"" + WindowsPath(SKYLET_EXE) + "\"", RunEntry());
+
+    ASSERT_TRUE(DoubleClickUntilShown(hMain));
+    EXPECT_EQ(0u, skylet.LogText().find("Welcome to Skylet 1.0 !\r\n    \r\n\r"));
+    EXPECT_EQ(2, LogEntries(skylet.LogText()));
+
+    simulator.Write({"bob@example.com busy Bob", "carol@example.com away Carol"});
+    ASSERT_TRUE(WaitUntil([&] { return LogEntries(skylet.LogText()) > 2; }, kNextPollMs));
+    Sleep(6000); // another poll, with nothing new
+    EXPECT_EQ(3, LogEntries(skylet.LogText()));
+
+    // Out of the way again, then the real pointer: a right click on the
+    // icon, and a click on "Quit", the menu's last item.
+    PostMessageA(hMain, WM_USER + 1, 1, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(hMain); }, 5000));
+    RECT icon = {};
+    GetWindowRect(hIcon, &icon);
+    Click({icon.left + 5, icon.top + 5}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    HWND hMenu = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (hMenu = FindWindowA("#32768", nullptr)) != nullptr; }, 5000));
+    RECT menu = {};
+    GetWindowRect(hMenu, &menu);
+    Click({menu.left + 40, menu.bottom - 10}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(WaitUntil([&] { return !skylet.Running(); }, 10000));
+    EXPECT_EQ(0u, skylet.ExitCode());
+    EXPECT_TRUE(WaitUntil([&] { return TrayIcons().size() == nIconsBefore; }, 5000));
+}
+
+} // namespace
