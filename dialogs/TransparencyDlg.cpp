@@ -30,12 +30,14 @@ void CTransparencySlider::OnLButtonUp(UINT, POINT)
 
 void CTransparencySlider::OnMouseMove(UINT, POINT)
 {
-    // The position before the control takes this move.
+    // The position once the control has taken this move: read before, the
+    // preview would stay one move behind the thumb, and where moves come
+    // fast and are merged, at a place the thumb has left when it stops.
+    Default();
     if (m_bDragging) {
         m_nAlpha = TransparencyToAlpha(GetPos());
         m_preview(static_cast<BYTE>(m_nAlpha));
     }
-    Default();
 }
 
 CTransparencyDlg::CTransparencyDlg(AlphaPreview preview)
