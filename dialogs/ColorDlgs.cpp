@@ -169,8 +169,8 @@ void CNameColorDlg::DrawPreview(HDC hDC)
     SetBkMode(hDC, m_bTransparentBackground ? TRANSPARENT : OPAQUE);
     SetBkColor(hDC, m_crBackground);
     SetTextColor(hDC, m_crForeground);
-    // Not clipped to its rectangle: where the font is wider, the whole sample
-    // still shows in the room the dialog leaves right of it.
+    // Not clipped to its rectangle: where the font is wider (more dots per
+    // inch), the whole sample still shows in the room right of it.
     RECT sample = kNameSampleRect;
     DrawTextA(hDC, kNameSample, sizeof(kNameSample) - 1, &sample, DT_SINGLELINE | DT_NOCLIP);
 }
