@@ -93,6 +93,12 @@ private:
     void OnSizeDefault();
     void OnSizePreset(UINT nId);
 
+    // Commands that open a settings dialog; defined with the dialogs they
+    // open (dialogs/ContactCommands.cpp).
+    void OnSetCustomName();
+    void OnProperties();
+    void OnSetTransparency();
+
     void LoadSettings();
     void PlaceWindow();
     void ApplyDisplayRule();

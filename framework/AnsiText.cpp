@@ -1,6 +1,16 @@
 #include "framework/AnsiText.h"
 
+#include <windows.h>
 #include <oleauto.h>
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+} // namespace
 
 std::string WideToAnsi(const wchar_t* pszText, int nLength)
 {
@@ -28,4 +38,16 @@ std::wstring AnsiToWide(const std::string& text)
 std::string BstrToAnsi(BSTR bstrText)
 {
     return WideToAnsi(bstrText, static_cast<int>(SysStringLen(bstrText)));
+}
+
+std::string TrimWhiteSpace(const std::string& text)
+{
+    const char* pszBegin = text.c_str();
+    while (IsBlank(*pszBegin))
+        ++pszBegin;
+    const char* pszEnd = pszBegin; // just past the last character that is no blank
+    for (const char* psz = pszBegin; *psz; psz = CharNextA(psz))
+        if (!IsBlank(*psz))
+            pszEnd = CharNextA(psz);
+    return std::string(pszBegin, pszEnd);
 }

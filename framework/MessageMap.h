@@ -54,9 +54,9 @@ inline POINT PointFrom(LPARAM lParam)
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-// Calls a handler with the arguments its shape asks for.
+// Calls a member handler with the arguments its shape asks for.
 template <auto pfnHandler>
-LRESULT Thunk(CWnd* pWnd, WPARAM wParam, LPARAM lParam)
+LRESULT MemberThunk(CWnd* pWnd, WPARAM wParam, LPARAM lParam)
 {
     using H = Handler<decltype(pfnHandler)>;
     using Signature = typename H::Signature;
@@ -92,9 +92,23 @@ LRESULT Thunk(CWnd* pWnd, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// Calls a handler with the arguments its shape asks for.
+template <auto pfnHandler>
+LRESULT Thunk(CWnd* pWnd, WPARAM wParam, LPARAM lParam)
+{
+    if constexpr (std::is_same_v<decltype(pfnHandler), void (*)()>) {
+        // A command carried out by a free function, whatever window it reaches.
+        pfnHandler();
+        return 0;
+    } else {
+        return MemberThunk<pfnHandler>(pWnd, wParam, lParam);
+    }
+}
+
 } // namespace message_map_detail
 
-// Rows of a message map, for example MapMessage<&CMyWnd::OnPaint>(WM_PAINT).
+// Rows of a message map, for example MapMessage<&CMyWnd::OnPaint>(WM_PAINT);
+// a command's handler may also be a free function taking nothing.
 template <auto pfnHandler>
 MessageMapEntry MapMessage(UINT nMessage)
 {

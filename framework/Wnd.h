@@ -23,6 +23,7 @@ public:
 
     BOOL ShowWindow(int nCmdShow) const { return ::ShowWindow(m_hWnd, nCmdShow); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    BOOL EnableWindow(BOOL bEnable) const { return ::EnableWindow(m_hWnd, bEnable); }
     // A null window would stand for the whole desktop: nothing is done then.
     BOOL Invalidate(BOOL bErase = TRUE) const
     {

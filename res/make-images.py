@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""Draws the built-in contact photo and the application icon.
+"""Draws the built-in contact photo, the sample photo of the colour dialogs
+and the application icon.
 
 Run from anywhere: python3 res/make-images.py (needs Debian's python3-pil).
-Writes res/default-photo.jpg (64 x 64 baseline JPEG) and res/skylet.ico.
+Writes res/default-photo.jpg (64 x 64 baseline JPEG), res/sample-photo.bmp
+(48 x 48, 24 bits per pixel) and res/skylet.ico.
 """
 import os
 import struct
@@ -27,6 +29,32 @@ def silhouette(size):
     draw.ellipse([cx - head, cy - head, cx + head, cy + head], fill=figure)
     shoulders = big * 0.36
     draw.ellipse([cx - shoulders, big * 0.62, cx + shoulders, big * 1.25], fill=figure)
+    return image.resize((size, size), Image.LANCZOS)
+
+
+def sample_photo(size):
+    """A smiling person in a blue shirt against a pale sky, the contact whose
+    frames the colour dialogs preview."""
+    scale = 4
+    big = size * scale
+    image = Image.new("RGB", (big, big))
+    draw = ImageDraw.Draw(image)
+    for y in range(big):  # sky, lighter towards the horizon
+        t = y / big
+        draw.line([(0, y), (big, y)], fill=(int(150 + 90 * t), int(200 + 45 * t), 250))
+    cx = big / 2
+    draw.ellipse([cx - big * 0.4, big * 0.68, cx + big * 0.4, big * 1.3], fill=(40, 90, 170))
+    draw.rectangle([cx - big * 0.07, big * 0.56, cx + big * 0.07, big * 0.72], fill=(236, 188, 150))
+    head = big * 0.2
+    cy = big * 0.42
+    draw.ellipse([cx - head * 1.05, cy - head * 1.15, cx + head * 1.05, cy + head * 0.4],
+                 fill=(92, 58, 30))  # hair
+    draw.ellipse([cx - head, cy - head, cx + head, cy + head], fill=(240, 196, 160))
+    eye = big * 0.025
+    for ex in (cx - head * 0.4, cx + head * 0.4):
+        draw.ellipse([ex - eye, cy - eye * 1.5, ex + eye, cy + eye * 0.5], fill=(40, 30, 20))
+    draw.arc([cx - head * 0.5, cy - head * 0.1, cx + head * 0.5, cy + head * 0.6], 20, 160,
+             fill=(170, 60, 60), width=int(big * 0.02))
     return image.resize((size, size), Image.LANCZOS)
 
 
@@ -84,6 +112,7 @@ def write_icon(path, frames):
 def main():
     silhouette(64).save(os.path.join(HERE, "default-photo.jpg"), "JPEG", quality=92,
                         progressive=False, optimize=False)
+    sample_photo(48).save(os.path.join(HERE, "sample-photo.bmp"), "BMP")
     write_icon(os.path.join(HERE, "skylet.ico"), icon())
 
 

@@ -1,6 +1,11 @@
 // Resource ids, grouped by the resource they belong to, in id order.
 #pragma once
 
+// Labels and group boxes, which no code addresses
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // String table
 #define IDP_OLE_INIT_FAILED 100
 #define IDS_ABOUTBOX 101

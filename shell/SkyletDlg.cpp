@@ -5,6 +5,7 @@
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
 #include "core/StatusLog.h"
+#include "dialogs/SettingsCommands.h"
 #include "framework/Gdi.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -66,6 +67,13 @@ const MessageMap* CSkyletDlg::GetMessageMap() const
             MapCommand<&CSkyletDlg::OnHelp>(ID_TRAY_HELP),
             MapCommand<&CSkyletDlg::OnAbout>(ID_TRAY_ABOUT),
             MapCommand<&CSkyletDlg::OnQuit>(ID_TRAY_QUIT),
+            // The settings dialogs, whose commands carry their results to every contact.
+            MapCommand<&SetDefaultDisplayRules>(ID_TRAY_DEFAULT_DISPLAY_RULES),
+            MapCommand<&SetDefaultSoundAlerts>(ID_TRAY_DEFAULT_SOUND_ALERTS),
+            MapCommand<&SetDefaultSpeechAlerts>(ID_TRAY_DEFAULT_SPEECH_ALERTS),
+            MapCommand<&SetBorderColors>(ID_TRAY_BORDER_COLOR),
+            MapCommand<&SetNameColors>(ID_TRAY_NAME_COLOR),
+            MapCommand<&SetTransparencyForAllContacts>(ID_TRAY_TRANSPARENCY_ALL),
         });
     return &map;
 }

@@ -38,6 +38,8 @@ protected:
     void OnCancel() override;
     void OnTrayLButtonDblClk(int x, int y) override;
     void OnTrayRButtonDown(int x, int y) override;
+    // Sees every command first, for the "Contacts Properties" items.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     // False while an automation client holds the program: the window only hides.
     bool CanExit();

@@ -5,6 +5,7 @@
 #include "contactwnd/ContactWnd.h"
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
+#include "dialogs/SettingsCommands.h"
 #include "framework/Menu.h"
 #include "res/resource.h"
 #include "settings/DefaultSettings.h"
@@ -98,4 +99,13 @@ void CSkyletDlg::OnClickThrough()
                            : exStyle & ~WS_EX_TRANSPARENT);
     });
     Settings::DefaultSection().Write(Settings::Default::ClickThrough, bOn);
+}
+
+// A "Contacts Properties" item opens the dialog of the contact at its index,
+// when the list still holds one; the command then takes the usual route.
+BOOL CSkyletDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) == 0 && LOWORD(wParam) >= CONTACT_CMD_FIRST)
+        ShowContactPropertiesAt(LOWORD(wParam) - CONTACT_CMD_FIRST);
+    return CTrayDialog::OnCommand(wParam, lParam);
 }

@@ -84,6 +84,15 @@ int ReadSkyletInt(const std::string& strSection, const char* pszName, int nDefau
     return key.QueryInt(pszName, value) ? value : nDefault;
 }
 
+std::string ReadSkyletString(const std::string& strSection, const char* pszName)
+{
+    CRegKey key;
+    std::string value = "(none)";
+    key.Open(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\" + strSection).c_str());
+    key.QueryString(pszName, value);
+    return value;
+}
+
 void WriteSkyletInt(const std::string& strSection, const char* pszName, int nValue)
 {
     CRegKey key;

@@ -19,6 +19,8 @@ std::string WindowsPath(const std::string& strUnixPath);
 // Empties the program's settings (HKCU\Software\KTRX70352846).
 void ClearSkyletSettings();
 int ReadSkyletInt(const std::string& strSection, const char* pszName, int nDefault);
+// "(none)" when absent.
+std::string ReadSkyletString(const std::string& strSection, const char* pszName);
 void WriteSkyletInt(const std::string& strSection, const char* pszName, int nValue);
 
 // The simulator's contact list for one test, in a file of the test's own.

@@ -14,6 +14,13 @@
 
 namespace {
 
+int g_nFreeCommands = 0;
+
+void CountFreeCommand()
+{
+    ++g_nFreeCommands;
+}
+
 // A dialog whose handlers note what reached them.
 class BaseDialog : public CDialog {
 public:
@@ -52,6 +59,7 @@ protected:
                                         MapMessage<&DerivedDialog::OnUser>(WM_USER + 10),
                                         MapMessage<&DerivedDialog::OnMove>(WM_MOUSEMOVE),
                                         MapCommand<&DerivedDialog::OnLog>(IDC_LOG),
+                                        MapCommand<&CountFreeCommand>(4321),
                                     });
         return &map;
     }
@@ -80,6 +88,8 @@ TEST(MessageMapTest, TheMostDerivedRowTakesTheMessageAndTheBaseKeepsTheRest)
     EXPECT_EQ(2, dlg.SendMessage(WM_USER + 10, 7));
     dlg.SendMessage(WM_COMMAND, IDC_CONTACT_LIST);
     EXPECT_EQ("derived 7;base command;", dlg.m_strSeen);
+    dlg.SendMessage(WM_COMMAND, 4321);
+    EXPECT_EQ(1, g_nFreeCommands) << "a free function carries out its command";
 }
 
 TEST(MessageMapTest, MouseMessagesCrackSignedPointsAndFlags)
