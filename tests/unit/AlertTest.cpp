@@ -2,7 +2,6 @@
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
 #include "core/PollCycle.h"
-#include "framework/Sound.h"
 #include "framework/WinApp.h"
 #include "settings/DefaultSettings.h"
 #include "tests/unit/FakeMessenger.h"
@@ -59,86 +58,60 @@ protected:
     std::unique_ptr<FakeVoice> m_pVoice;
 };
 
-TEST_F(AlertTest, EachEventPlaysItsBuiltInSoundWhenItsSwitchIsOn)
-{
-    auto record = MakeRecord("bob@example.com", STATUS_AWAY);
-    m_sounds.sounds.clear();
-    for (int nStatus = 0; nStatus < STATUS_COUNT; ++nStatus) {
-        const char* pszExpected = nStatus == STATUS_ONLINE    ? "#138"
-                                  : nStatus == STATUS_OFFLINE ? "#137"
-                                                              : "";
-        EXPECT_EQ(pszExpected, SoundOf(*record, nStatus)) << "the change switch is off by default";
-    }
-    ASSERT_EQ("#138", SoundOf(*record, STATUS_ONLINE));
-    EXPECT_EQ(static_cast<DWORD>(SND_RESOURCE), m_sounds.sounds.back().dwFlags);
-    EXPECT_EQ(AfxGetResourceHandle(), m_sounds.sounds.back().hModule);
-
-    record->m_pWnd->m_bSoundAlertWhenStatusChanges = true;
-    for (int nStatus : {0, 1, 4, 5, 6, 7, 8, 9}) // all but ONLINE and Offline
-        EXPECT_EQ("#135", SoundOf(*record, nStatus)) << nStatus;
-
-    record->m_pWnd->m_bSoundAlertWhenOnline = false;
-    record->m_pWnd->m_bSoundAlertWhenOffline = false;
-    EXPECT_EQ("", SoundOf(*record, STATUS_ONLINE));
-    EXPECT_EQ("", SoundOf(*record, STATUS_OFFLINE));
-}
-
-TEST_F(AlertTest, AnOverrideFileReplacesTheBuiltInSoundAtTheNextAlertUntilRemoved)
+TEST_F(AlertTest, WhichSoundPlaysForEachEventAndSetting)
 {
     CurrentFolder folder;
     auto record = MakeRecord("bob@example.com", STATUS_AWAY);
+    for (int nStatus = 0; nStatus < STATUS_COUNT; ++nStatus)
+        EXPECT_EQ(nStatus == STATUS_ONLINE    ? "#138"
+                  : nStatus == STATUS_OFFLINE ? "#137"
+                                              : "",
+                  SoundOf(*record, nStatus))
+            << "the change switch is off by default";
     record->m_pWnd->m_bSoundAlertWhenStatusChanges = true;
-    EXPECT_EQ("#138", SoundOf(*record, STATUS_ONLINE));
+    EXPECT_EQ("#135", SoundOf(*record, STATUS_UNKNOWN));
+    EXPECT_EQ(static_cast<DWORD>(SND_RESOURCE), m_sounds.sounds.back().dwFlags);
+    EXPECT_EQ(AfxGetResourceHandle(), m_sounds.sounds.back().hModule);
 
-    folder.Write("online.wav", "");
+    DefaultSettings.UseDefaultChangeSoundAlert = false; // with no custom file: the default
     folder.Write("change.wav", "");
-    EXPECT_EQ("online.wav", SoundOf(*record, STATUS_ONLINE));
+    EXPECT_EQ("change.wav", SoundOf(*record, STATUS_BUSY));
     EXPECT_EQ(static_cast<DWORD>(SND_FILENAME), m_sounds.sounds.back().dwFlags);
     EXPECT_EQ(nullptr, m_sounds.sounds.back().hModule);
+
+    DefaultSettings.CustomOnlineSoundAlert = "C:\\nowhere\\ding.wav";
+    EXPECT_EQ("#138", SoundOf(*record, STATUS_ONLINE)) << "the default comes first";
+    DefaultSettings.UseDefaultOnlineSoundAlert = false;
+    EXPECT_EQ("C:\\nowhere\\ding.wav", SoundOf(*record, STATUS_ONLINE)) << "with no test";
+    DefaultSettings.UseDefaultOnlineSoundAlert = true;
+    folder.Write("online.wav", "");
+    EXPECT_EQ("online.wav", SoundOf(*record, STATUS_ONLINE));
     EXPECT_EQ("#137", SoundOf(*record, STATUS_OFFLINE)) << "each event has its own file";
-    EXPECT_EQ("change.wav", SoundOf(*record, STATUS_BUSY));
-
-    DefaultSettings.UseDefaultChangeSoundAlert = false; // but no custom file
-    EXPECT_EQ("change.wav", SoundOf(*record, STATUS_AWAY));
-
     ASSERT_TRUE(DeleteFileA("online.wav"));
     EXPECT_EQ("#138", SoundOf(*record, STATUS_ONLINE));
-}
 
-TEST_F(AlertTest, ACustomFilePlaysByNameWhenItsEventDoesNotUseTheDefault)
-{
-    auto record = MakeRecord("bob@example.com", STATUS_OFFLINE);
-    DefaultSettings.CustomOnlineSoundAlert = "C:\\nowhere\\ding.wav";
-    EXPECT_EQ("#138", SoundOf(*record, STATUS_ONLINE)) << "the default is used first";
-
-    DefaultSettings.UseDefaultOnlineSoundAlert = false;
-    EXPECT_EQ("C:\\nowhere\\ding.wav", SoundOf(*record, STATUS_ONLINE)) << "without a test";
-    EXPECT_EQ(static_cast<DWORD>(SND_FILENAME), m_sounds.sounds.back().dwFlags);
-    EXPECT_EQ("#137", SoundOf(*record, STATUS_OFFLINE)) << "each event has its own setting";
-
-    DefaultSettings.CustomOnlineSoundAlert.clear();
-    EXPECT_EQ("#138", SoundOf(*record, STATUS_ONLINE)) << "an empty path is no silence";
+    record->m_pWnd->m_bSoundAlertWhenOnline = false;
+    EXPECT_EQ("", SoundOf(*record, STATUS_ONLINE));
 }
 
 TEST_F(AlertTest, NewContactsAlertOnlyWhenTheirDisplayRuleShowsThem)
 {
-    int nContact = 0;
-    for (int nRule : {0, 1, 2, 3, 7})
-        for (int nStatus : {STATUS_ONLINE, STATUS_OFFLINE, STATUS_AWAY}) {
-            const std::string name = "c" + std::to_string(++nContact) + "@example.com";
-            WriteContactInt(name, "displayRule", nRule);
-            WriteContactInt(name, "soundAlertWhenStatusChanges", 1);
-            m_sounds.sounds.clear();
-            m_pVoice->spoken.clear();
-            auto record = MakeRecord(name, nStatus);
-            const bool bShown = nRule == 0 || (nRule == 2 && nStatus == STATUS_ONLINE)
-                                || (nRule == 3 && nStatus != STATUS_OFFLINE);
-            EXPECT_EQ(bShown ? 1u : 0u, m_sounds.sounds.size()) << nRule << " " << nStatus;
-            EXPECT_EQ(bShown ? 1u : 0u, m_pVoice->spoken.size()) << nRule << " " << nStatus;
-        }
-
-    WriteContactInt("hidden@example.com", "displayRule", 1);
-    auto hidden = MakeRecord("hidden@example.com", STATUS_AWAY);
+    const struct {
+        const char* pszName;
+        int nRule;
+        int nStatus;
+        bool bAlerts;
+    } cases[] = {{"a", 0, STATUS_OFFLINE, true},  {"b", 1, STATUS_ONLINE, false},
+                 {"c", 2, STATUS_AWAY, false},    {"d", 2, STATUS_ONLINE, true},
+                 {"e", 3, STATUS_OFFLINE, false}, {"f", 3, STATUS_AWAY, true},
+                 {"g", 7, STATUS_ONLINE, false}};
+    for (const auto& c : cases) {
+        WriteContactInt(c.pszName, "displayRule", c.nRule);
+        m_pVoice->spoken.clear();
+        MakeRecord(c.pszName, c.nStatus);
+        EXPECT_EQ(c.bAlerts, !m_pVoice->spoken.empty()) << c.pszName;
+    }
+    auto hidden = MakeRecord("b", STATUS_AWAY);
     EXPECT_EQ("#138", SoundOf(*hidden, STATUS_ONLINE)) << "a change passes no gate";
     EXPECT_FALSE(hidden->m_pWnd->IsWindowVisible());
 }
@@ -181,30 +154,6 @@ TEST_F(AlertTest, SoundThenSpeechThenTheWindowsRefresh)
     SoundOf(*record, STATUS_ONLINE);
     step("then");
     EXPECT_EQ((std::vector<std::string>{"sound hidden", "speech hidden", "then shown"}), steps);
-}
-
-TEST_F(AlertTest, SoundsThatCannotPlayStillLetTheSpeechAndTheRefreshRun)
-{
-    SetPlaySoundHandler(nullptr); // the system's own playback
-    CurrentFolder folder;
-    auto record = MakeRecord("bob@example.com", STATUS_OFFLINE, "Bob");
-    record->m_pWnd->m_bSoundAlertWhenOffline = false;
-    record->m_pWnd->m_bUseSpeechOffline = false;
-    const std::string longPath = "C:\\" + std::string(293, 'a') + ".wav";
-    ASSERT_EQ(300u, longPath.size());
-    for (const std::string& path :
-         {folder.Path() + "\\missing.wav", folder.Write("notes.wav", "Not a sound.\r\n"), longPath,
-          std::string()}) {
-        DefaultSettings.UseDefaultOnlineSoundAlert = false;
-        DefaultSettings.CustomOnlineSoundAlert = path;
-        if (path.empty())
-            folder.Write("online.wav", "");
-        m_pVoice->spoken.clear();
-        SoundOf(*record, STATUS_OFFLINE);
-        SoundOf(*record, STATUS_ONLINE);
-        EXPECT_EQ(std::vector<std::wstring>{L"Bob is ONLINE."}, m_pVoice->spoken) << path;
-        EXPECT_TRUE(record->m_pWnd->IsWindowVisible()) << path;
-    }
 }
 
 // A thread whose COM is multithreaded: the speech's own CoInitialize fails there.
@@ -253,7 +202,6 @@ TEST_F(AlertTest, ACycleWaitingOnTheSpeechErrorBoxLosesAndDoublesNoAlert)
         EXPECT_EQ("Skylet", box.strCaption);
         EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.nType);
     }
-    EXPECT_EQ(0, m_pVoice->nLiveVoices);
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include <sapi.h>
 
-#include <array>
-
 namespace {
 
 // A voice object laid out as the system's: a table of methods, of which only
@@ -13,17 +11,6 @@ struct Voice {
     FakeVoice* pFake;
     ULONG nRef;
 };
-
-HRESULT STDMETHODCALLTYPE VoiceQueryInterface(Voice* pThis, REFIID riid, void** ppv)
-{
-    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_ISpVoice)) {
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ++pThis->nRef;
-    *ppv = pThis;
-    return S_OK;
-}
 
 ULONG STDMETHODCALLTYPE VoiceAddRef(Voice* pThis)
 {
@@ -40,60 +27,56 @@ ULONG STDMETHODCALLTYPE VoiceRelease(Voice* pThis)
     return nRef;
 }
 
+HRESULT STDMETHODCALLTYPE VoiceQueryInterface(Voice* pThis, REFIID riid, void** ppv)
+{
+    const bool bKnown = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_ISpVoice);
+    *ppv = bKnown ? pThis : nullptr;
+    if (bKnown)
+        VoiceAddRef(pThis);
+    return bKnown ? S_OK : E_NOINTERFACE;
+}
+
 HRESULT STDMETHODCALLTYPE VoiceSpeak(Voice* pThis, LPCWSTR pszText, DWORD dwFlags, ULONG*)
 {
-    pThis->pFake->spoken.push_back(pszText ? pszText : L"");
+    pThis->pFake->spoken.push_back(pszText);
     pThis->pFake->dwLastFlags = dwFlags;
     if (pThis->pFake->onSpeak)
         pThis->pFake->onSpeak();
     return S_OK;
 }
 
-// Speak follows IUnknown (3 slots), ISpNotifySource (7), ISpEventSource (3)
-// and seven methods of ISpVoice.
-constexpr int kSpeakSlot = 20;
+// Speak follows IUnknown's 3 methods, ISpNotifySource's 7, ISpEventSource's 3
+// and 7 of ISpVoice's own.
+struct VoiceMethods {
+    VoiceMethods()
+    {
+        slots[0] = reinterpret_cast<const void*>(&VoiceQueryInterface);
+        slots[1] = reinterpret_cast<const void*>(&VoiceAddRef);
+        slots[2] = reinterpret_cast<const void*>(&VoiceRelease);
+        slots[20] = reinterpret_cast<const void*>(&VoiceSpeak);
+    }
+    const void* slots[21] = {};
+};
 
-const void* const* VoiceMethods()
-{
-    static const auto methods = [] {
-        std::array<const void*, kSpeakSlot + 1> table = {};
-        table[0] = reinterpret_cast<const void*>(&VoiceQueryInterface);
-        table[1] = reinterpret_cast<const void*>(&VoiceAddRef);
-        table[2] = reinterpret_cast<const void*>(&VoiceRelease);
-        table[kSpeakSlot] = reinterpret_cast<const void*>(&VoiceSpeak);
-        return table;
-    }();
-    return methods.data();
-}
+const VoiceMethods kVoiceMethods;
 
 } // namespace
 
 class FakeVoice::Factory : public IClassFactory {
 public:
     explicit Factory(FakeVoice& fake) : m_fake(fake) {}
-    virtual ~Factory() = default;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
-            *ppv = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        const bool bKnown = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory);
+        *ppv = bKnown ? this : nullptr;
+        return bKnown ? S_OK : E_NOINTERFACE; // lives as long as the FakeVoice
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_nRef; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG nRef = --m_nRef;
-        if (nRef == 0)
-            delete this;
-        return nRef;
-    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID riid, void** ppv) override
     {
-        auto* pVoice = new Voice{VoiceMethods(), &m_fake, 1};
+        auto* pVoice = new Voice{kVoiceMethods.slots, &m_fake, 1};
         ++m_fake.nLiveVoices;
         const HRESULT hr = VoiceQueryInterface(pVoice, riid, ppv);
         VoiceRelease(pVoice);
@@ -103,7 +86,6 @@ public:
 
 private:
     FakeVoice& m_fake;
-    ULONG m_nRef = 1;
 };
 
 FakeVoice::FakeVoice() : m_pFactory(new Factory(*this))
@@ -116,5 +98,5 @@ FakeVoice::~FakeVoice()
 {
     if (m_dwRegister)
         CoRevokeClassObject(m_dwRegister);
-    m_pFactory->Release();
+    delete m_pFactory;
 }

@@ -7,8 +7,8 @@
 #include <vector>
 
 // A voice in the test process. While one exists it is registered as the
-// voice's class object on this thread, so that creating a voice returns a
-// fake one, which keeps the texts it is asked to speak.
+// voice's class object on this thread, so that creating a voice gives a fake
+// one, which keeps the texts it is asked to speak.
 class FakeVoice {
 public:
     FakeVoice();
