@@ -182,6 +182,8 @@ DWORD SkyletProcess::ExitCode() const
 
 bool SkyletProcess::Quit(DWORD dwTimeoutMs)
 {
+    // The main window opens after the first poll, whose alerts take their time.
+    WaitUntil([&] { return MainWindow() != nullptr || !Running(); }, dwTimeoutMs);
     if (HWND hMain = MainWindow())
         PostMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
     if (WaitForSingleObject(m_process.hProcess, dwTimeoutMs) == WAIT_OBJECT_0)
