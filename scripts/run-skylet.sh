@@ -9,6 +9,11 @@ build
 own_display=
 [ -n "${DISPLAY:-}" ] || { start_xvfb; own_display=1; }
 wine_environment "$BUILD_DIR/run-prefix"
+# The alerts play on the sound card, or without one into a file.
+if ! has_sound_card; then
+    record_sounds_to "$BUILD_DIR/played-alerts.wav"
+    log "no sound card: the alerts Skylet plays go to $BUILD_DIR/played-alerts.wav"
+fi
 ensure_prefix
 [ -z "$own_display" ] || without_window_manager
 

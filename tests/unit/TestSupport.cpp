@@ -4,6 +4,7 @@
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
 #include "framework/MessageBox.h"
+#include "framework/Sound.h"
 #include "framework/WinApp.h"
 #include "settings/DefaultSettings.h"
 
@@ -16,7 +17,22 @@ MessageBoxRecorder* g_pRecorder = nullptr;
 int RecordMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType)
 {
     g_pRecorder->boxes.push_back({hOwner, pszText, pszCaption, nType});
+    if (g_pRecorder->onShow)
+        g_pRecorder->onShow();
     return IDOK;
+}
+
+SoundRecorder* g_pSoundRecorder = nullptr;
+
+BOOL RecordSound(const char* pszSound, HMODULE hModule, DWORD dwFlags)
+{
+    g_pSoundRecorder->sounds.push_back(
+        {IS_INTRESOURCE(pszSound) ? "#" + std::to_string(reinterpret_cast<UINT_PTR>(pszSound))
+                                  : std::string(pszSound),
+         hModule, dwFlags});
+    if (g_pSoundRecorder->onPlay)
+        g_pSoundRecorder->onPlay();
+    return TRUE;
 }
 
 // Wine's GDI handle table, which the process environment block points to:
@@ -24,8 +40,8 @@ int RecordMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, U
 DWORD CountWineGdiHandles()
 {
     PROCESS_BASIC_INFORMATION info = {};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info,
-                                  sizeof(info), nullptr)
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof(info),
+                                  nullptr)
         != 0)
         return 0;
     const BYTE* pPeb = reinterpret_cast<const BYTE*>(info.PebBaseAddress);
@@ -66,6 +82,18 @@ MessageBoxRecorder::~MessageBoxRecorder()
 {
     SetMessageBoxHandler(nullptr);
     g_pRecorder = nullptr;
+}
+
+SoundRecorder::SoundRecorder()
+{
+    g_pSoundRecorder = this;
+    SetPlaySoundHandler(RecordSound);
+}
+
+SoundRecorder::~SoundRecorder()
+{
+    SetPlaySoundHandler(nullptr);
+    g_pSoundRecorder = nullptr;
 }
 
 void PumpMessages()
