@@ -62,7 +62,7 @@ const VoiceMethods kVoiceMethods;
 
 } // namespace
 
-class FakeVoice::Factory : public IClassFactory {
+class FakeVoice::Factory final : public IClassFactory {
 public:
     explicit Factory(FakeVoice& fake) : m_fake(fake) {}
 
