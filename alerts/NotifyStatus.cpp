@@ -7,25 +7,17 @@
 
 namespace {
 
-bool SoundWanted(const CContactWnd& wnd, AlertEvent event)
-{
-    switch (event) {
-    case AlertEvent::Online: return wnd.m_bSoundAlertWhenOnline;
-    case AlertEvent::Offline: return wnd.m_bSoundAlertWhenOffline;
-    case AlertEvent::StatusChange: break;
-    }
-    return wnd.m_bSoundAlertWhenStatusChanges;
-}
+// The contact's own switches for each event, in the order of AlertEvent.
+struct EventSwitches {
+    bool CContactWnd::*pSound;
+    bool CContactWnd::*pSpeech;
+};
 
-bool SpeechWanted(const CContactWnd& wnd, AlertEvent event)
-{
-    switch (event) {
-    case AlertEvent::Online: return wnd.m_bUseSpeechOnline;
-    case AlertEvent::Offline: return wnd.m_bUseSpeechOffline;
-    case AlertEvent::StatusChange: break;
-    }
-    return wnd.m_bUseSpeechChange;
-}
+constexpr EventSwitches kEventSwitches[] = {
+    {&CContactWnd::m_bSoundAlertWhenOnline, &CContactWnd::m_bUseSpeechOnline},
+    {&CContactWnd::m_bSoundAlertWhenOffline, &CContactWnd::m_bUseSpeechOffline},
+    {&CContactWnd::m_bSoundAlertWhenStatusChanges, &CContactWnd::m_bUseSpeechChange},
+};
 
 } // namespace
 
@@ -35,9 +27,11 @@ void ContactRecord::NotifyStatus(bool onlyIfShown)
         return;
     if (AlertsConsidered(onlyIfShown, m_pWnd->m_nDisplayRule, m_nStatus)) {
         const AlertEvent event = AlertEventOf(m_nStatus);
-        if (SoundWanted(*m_pWnd, event))
+        const EventSwitches& switches = kEventSwitches[static_cast<int>(event)];
+        // Both play to their end before the next step.
+        if (m_pWnd->*switches.pSound)
             PlayAlertSound(event);
-        if (SpeechWanted(*m_pWnd, event))
+        if (m_pWnd->*switches.pSpeech)
             SpeakAlert(GetDisplayName(), m_nStatus);
     }
     m_pWnd->RepaintNow();

@@ -10,21 +10,30 @@
 
 namespace {
 
-struct DefaultSound {
+// Where the sound of each event comes from, in the order of AlertEvent.
+struct EventSound {
     const char* pszOverrideFile; // a bare name: looked for in the current directory
     UINT nResource;
+    bool DefaultSettingsData::*pUseDefault;
+    std::string DefaultSettingsData::*pCustomPath;
 };
 
-DefaultSound DefaultSoundOf(AlertEvent event)
+constexpr EventSound kEventSounds[] = {
+    {"online.wav", IDR_WAVE_ONLINE, &DefaultSettingsData::UseDefaultOnlineSoundAlert,
+     &DefaultSettingsData::CustomOnlineSoundAlert},
+    {"offline.wav", IDR_WAVE_OFFLINE, &DefaultSettingsData::UseDefaultOfflineSoundAlert,
+     &DefaultSettingsData::CustomOfflineSoundAlert},
+    {"change.wav", IDR_WAVE_CHANGE, &DefaultSettingsData::UseDefaultChangeSoundAlert,
+     &DefaultSettingsData::CustomChangeSoundAlert},
+};
+
+const EventSound& EventSoundOf(AlertEvent event)
 {
-    switch (event) {
-    case AlertEvent::Online: return {"online.wav", IDR_WAVE_ONLINE};
-    case AlertEvent::Offline: return {"offline.wav", IDR_WAVE_OFFLINE};
-    case AlertEvent::StatusChange: break;
-    }
-    return {"change.wav", IDR_WAVE_CHANGE};
+    return kEventSounds[static_cast<int>(event)];
 }
 
+// Opened and closed at once. A file that another program is still writing
+// does not open, and the built-in sound plays instead of half a file.
 bool CanOpenForReading(const char* pszPath)
 {
     HANDLE hFile = CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -49,7 +58,7 @@ AlertEvent AlertEventOf(int nStatus)
 void PlayDefaultSound(AlertEvent event)
 {
     // Looked for at every alert, so that a file put there takes effect at the next one.
-    const DefaultSound sound = DefaultSoundOf(event);
+    const EventSound& sound = EventSoundOf(event);
     if (CanOpenForReading(sound.pszOverrideFile))
         PlaySoundFile(sound.pszOverrideFile);
     else
@@ -63,17 +72,10 @@ void PlaySoundFile(const std::string& strPath)
 
 void PlayAlertSound(AlertEvent event)
 {
-    bool bUseDefault = DefaultSettings.UseDefaultChangeSoundAlert;
-    const std::string* pCustomPath = &DefaultSettings.CustomChangeSoundAlert;
-    if (event == AlertEvent::Online) {
-        bUseDefault = DefaultSettings.UseDefaultOnlineSoundAlert;
-        pCustomPath = &DefaultSettings.CustomOnlineSoundAlert;
-    } else if (event == AlertEvent::Offline) {
-        bUseDefault = DefaultSettings.UseDefaultOfflineSoundAlert;
-        pCustomPath = &DefaultSettings.CustomOfflineSoundAlert;
-    }
-    if (bUseDefault || pCustomPath->empty())
+    const EventSound& sound = EventSoundOf(event);
+    const std::string& strCustomPath = DefaultSettings.*sound.pCustomPath;
+    if (DefaultSettings.*sound.pUseDefault || strCustomPath.empty())
         PlayDefaultSound(event);
     else
-        PlaySoundFile(*pCustomPath);
+        PlaySoundFile(strCustomPath);
 }

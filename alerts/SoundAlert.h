@@ -2,11 +2,12 @@
 
 #include <string>
 
-// The three alert events, chosen by a contact's new status alone.
+// The three alert events, chosen by a contact's new status alone. Their
+// values index the tables of each event's settings.
 enum class AlertEvent {
-    Online,
-    Offline,
-    StatusChange, // every status but ONLINE and Offline
+    Online = 0,
+    Offline = 1,
+    StatusChange = 2, // every status but ONLINE and Offline
 };
 
 AlertEvent AlertEventOf(int nStatus);

@@ -183,6 +183,28 @@ throwaway_prefix() {
     register_simulator
 }
 
+# Wine plays sounds through ALSA. With no sound card, ALSA's default device
+# can record instead: given this .asoundrc under the HOME that Wine sees,
+# each sound played appends one WAV (header, then the samples in the sound's
+# own format) to the file, which starts empty. Call after wine_environment.
+record_sounds_to() {
+    local file=$1 home=${1%.wav}-home
+    mkdir -p "$home"
+    cat >"$home/.asoundrc" <<EOF
+pcm.!default { type file; slave.pcm "null"; file "|cat >> '$file'"; format "wav" }
+EOF
+    : >"$file"
+    export HOME=$home
+    # ALSA even where a sound server runs, which Wine would otherwise prefer.
+    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv=d"
+}
+
+# A sound card, or a sound server that plays on one.
+has_sound_card() {
+    grep -q '^ *[0-9]' /proc/asound/cards 2>/dev/null \
+        || [ -S "${XDG_RUNTIME_DIR:-/run/user/$(id -u)}/pulse/native" ]
+}
+
 # The messenger simulator, which COM starts on demand as the messenger.
 register_simulator() {
     wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" /regserver >/dev/null

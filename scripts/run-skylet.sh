@@ -8,6 +8,11 @@ build
 
 [ -n "${DISPLAY:-}" ] || start_xvfb
 wine_environment "$BUILD_DIR/run-prefix"
+# The alerts play on the sound card, or without one into a file.
+if ! has_sound_card; then
+    record_sounds_to "$BUILD_DIR/played-alerts.wav"
+    log "no sound card: the alerts Skylet plays go to $BUILD_DIR/played-alerts.wav"
+fi
 ensure_prefix
 match_window_manager
 

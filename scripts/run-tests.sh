@@ -7,5 +7,9 @@ ensure_packages
 build
 throwaway_prefix test-prefix
 
+# The sounds the tests play really play, into a file that they can read.
+export SKYLET_PLAYED_SOUNDS=$BUILD_DIR/test-sounds.wav
+record_sounds_to "$SKYLET_PLAYED_SOUNDS"
+
 cd "$BUILD_DIR"
 ctest --output-on-failure --timeout 300 "$@"

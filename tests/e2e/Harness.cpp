@@ -193,8 +193,8 @@ DWORD SkyletProcess::ExitCode() const
 
 bool SkyletProcess::Quit(DWORD dwTimeoutMs)
 {
-    // Contact windows appear before the main window exists: wait for it.
-    WaitUntil([&] { return MainWindow() || !Running(); }, dwTimeoutMs);
+    // The main window opens after the first poll, whose alerts take their time.
+    WaitUntil([&] { return MainWindow() != nullptr || !Running(); }, dwTimeoutMs);
     if (HWND hMain = MainWindow())
         PostMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
     if (WaitForSingleObject(m_process.hProcess, dwTimeoutMs) == WAIT_OBJECT_0)

@@ -2,7 +2,6 @@
 #include "core/ContactRecord.h"
 #include "dialogs/SettingsCommands.h"
 #include "dialogs/SoundAlertsDlg.h"
-#include "framework/Sound.h"
 #include "res/resource.h"
 #include "settings/DefaultSettings.h"
 #include "tests/unit/DialogDriver.h"
@@ -140,14 +139,6 @@ TEST_F(DefaultDialogsTest, SoundGroupsEnableTheirButtonsByPlayDefaultAndPath)
     }
 }
 
-std::vector<std::string> g_sounds;
-
-BOOL RecordSound(const char* pszSound, HMODULE, DWORD dwFlags)
-{
-    g_sounds.push_back(dwFlags & SND_RESOURCE ? "#" + std::to_string(LOWORD(pszSound)) : pszSound);
-    return TRUE;
-}
-
 TEST_F(DefaultDialogsTest, SoundOkWaitsForEveryCustomFileAndReachesFollowers)
 {
     TestFolder folder;
@@ -160,8 +151,7 @@ TEST_F(DefaultDialogsTest, SoundOkWaitsForEveryCustomFileAndReachesFollowers)
     own.m_bUseDefaultSoundRules = false;
     MessageBoxRecorder boxes;
     ChooserAnswers answers({}, {"   ", "  " + online + " \t", change});
-    g_sounds.clear();
-    SetPlaySoundHandler(RecordSound);
+    m_sounds.sounds.clear();
     ModalScript script([&](HWND hDlg) {
         Click(hDlg, IDC_USE_DEFAULT_ONLINE);
         Click(hDlg, IDC_PLAY_CHANGE);
@@ -181,7 +171,6 @@ TEST_F(DefaultDialogsTest, SoundOkWaitsForEveryCustomFileAndReachesFollowers)
         Click(hDlg, IDOK);
     });
     SetDefaultSoundAlerts();
-    SetPlaySoundHandler(nullptr);
     SetCurrentDirectoryA(startDir);
     ASSERT_TRUE(script.Ran());
 
@@ -194,7 +183,9 @@ TEST_F(DefaultDialogsTest, SoundOkWaitsForEveryCustomFileAndReachesFollowers)
     EXPECT_EQ("Wave Files (*.wav)|*.wav|", answers.fileRequests[0].strFilter);
     EXPECT_EQ(DWORD(OFN_HIDEREADONLY), answers.fileRequests[0].ofn.Flags & ~OFN_EXPLORER);
     EXPECT_EQ(folder.Path(), answers.fileRequests[2].strCurrentDir) << "the first file's folder";
-    EXPECT_EQ((std::vector<std::string>{online, "#" + std::to_string(IDR_WAVE_OFFLINE)}), g_sounds);
+    ASSERT_EQ(2u, m_sounds.sounds.size());
+    EXPECT_EQ(online, m_sounds.sounds[0].strName);
+    EXPECT_EQ("#" + std::to_string(IDR_WAVE_OFFLINE), m_sounds.sounds[1].strName);
 
     EXPECT_EQ(online, ReadString("_Default", "CustomOnlineSoundAlert"));
     EXPECT_EQ(change, DefaultSettings.CustomChangeSoundAlert);

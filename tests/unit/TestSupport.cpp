@@ -4,6 +4,7 @@
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
 #include "framework/MessageBox.h"
+#include "framework/Sound.h"
 #include "framework/WinApp.h"
 #include "settings/DefaultSettings.h"
 
@@ -14,7 +15,22 @@ MessageBoxRecorder* g_pRecorder = nullptr;
 int RecordMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType)
 {
     g_pRecorder->boxes.push_back({hOwner, pszText, pszCaption, nType});
+    if (g_pRecorder->onShow)
+        g_pRecorder->onShow();
     return IDOK;
+}
+
+SoundRecorder* g_pSoundRecorder = nullptr;
+
+BOOL RecordSound(const char* pszSound, HMODULE hModule, DWORD dwFlags)
+{
+    g_pSoundRecorder->sounds.push_back(
+        {IS_INTRESOURCE(pszSound) ? "#" + std::to_string(reinterpret_cast<UINT_PTR>(pszSound))
+                                  : std::string(pszSound),
+         hModule, dwFlags});
+    if (g_pSoundRecorder->onPlay)
+        g_pSoundRecorder->onPlay();
+    return TRUE;
 }
 
 BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
@@ -40,6 +56,18 @@ MessageBoxRecorder::~MessageBoxRecorder()
 {
     SetMessageBoxHandler(nullptr);
     g_pRecorder = nullptr;
+}
+
+SoundRecorder::SoundRecorder()
+{
+    g_pSoundRecorder = this;
+    SetPlaySoundHandler(RecordSound);
+}
+
+SoundRecorder::~SoundRecorder()
+{
+    SetPlaySoundHandler(nullptr);
+    g_pSoundRecorder = nullptr;
 }
 
 void PumpMessages()

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,26 @@ public:
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
     std::vector<Box> boxes;
+    std::function<void()> onShow; // runs as each box would be shown
+};
+
+// Keeps the sounds the program plays instead of playing them.
+class SoundRecorder {
+public:
+    struct Sound {
+        std::string strName; // a file's name, or "#<number>" for a resource
+        HMODULE hModule;
+        DWORD dwFlags;
+    };
+
+    SoundRecorder();
+    ~SoundRecorder();
+
+    SoundRecorder(const SoundRecorder&) = delete;
+    SoundRecorder& operator=(const SoundRecorder&) = delete;
+
+    std::vector<Sound> sounds;
+    std::function<void()> onPlay; // runs as each sound would play
 };
 
 // Dispatches the messages waiting for this thread.
@@ -39,7 +60,7 @@ int ThreadWindowCount(const char* pszClassName = nullptr);
 
 // A test of records and contact windows: a registry profile of its own, the
 // defaults of a fresh installation, a fresh placement, COM for the thread,
-// an empty contact list at the end.
+// sounds recorded rather than played, an empty contact list at the end.
 class ContactTest : public RegistryTest {
 protected:
     void SetUp() override;
@@ -52,4 +73,6 @@ protected:
     int ReadContactInt(const std::string& strSigninName, const char* pszName, int nDefault = -999);
 
     RECT WorkArea() const;
+
+    SoundRecorder m_sounds;
 };
