@@ -7,28 +7,33 @@
 #include "framework/OleObjectFactory.h"
 #include "res/resource.h"
 #include "settings/RegistryLayout.h"
+#include "shell/SingleInstance.h"
 #include "shell/SkyletDlg.h"
 
 CSkyletApp theApp;
 
 BOOL CSkyletApp::InitInstance()
 {
-    const DWORD length = GetCurrentDirectoryA(sizeof(m_szStartDir), m_szStartDir);
-    if (length == 0 || length >= sizeof(m_szStartDir))
-        m_szStartDir[0] = '\0';
-
     SetRegistryKey(Settings::kRegistryKey);
     SetProfileName(Settings::kProfileName);
     SetDisplayName("Skylet");
+
+    // Started by COM, the program serves its client, a copy for each client.
+    // Started by the user, or with Windows, it runs once: a second start
+    // shows the running copy's log window instead.
+    const bool bStartedByCom = HasCommandLineOption(m_lpCmdLine, "Embedding")
+                               || HasCommandLineOption(m_lpCmdLine, "Automation");
+    if (!m_instance.Claim() && !bStartedByCom) {
+        ShowRunningCopy();
+        return FALSE;
+    }
 
     if (!InitOle()) {
         AfxMessageBox(IDP_OLE_INIT_FAILED);
         return FALSE;
     }
 
-    // Started by COM: serve the client, which decides when the program ends.
-    if (HasCommandLineOption(m_lpCmdLine, "Embedding")
-        || HasCommandLineOption(m_lpCmdLine, "Automation")) {
+    if (bStartedByCom) {
         COleObjectFactory::RegisterAll();
         SetUserControl(false);
     } else {

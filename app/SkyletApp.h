@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/WinApp.h"
+#include "shell/SingleInstance.h"
 
 // The application object: sets up settings, COM and the automation server,
 // polls once, arms the poll timer and runs the main window for the rest of
@@ -10,8 +11,8 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-    // The directory the program was started in; empty when it does not fit.
-    char m_szStartDir[255] = "";
+private:
+    CSingleInstance m_instance;
 };
 
 extern CSkyletApp theApp;

@@ -1,10 +1,20 @@
 #include "bench/BenchSupport.h"
 
+#include "framework/Sound.h"
+
 #include <shlwapi.h>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
 const char kBenchKey[] = "Software\\SkyletBench";
+
+BOOL PlayNothing(const char*, HMODULE, DWORD)
+{
+    return TRUE;
+}
 
 } // namespace
 
@@ -28,4 +38,20 @@ double NowMs()
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&counter);
     return counter.QuadPart * 1000.0 / frequency.QuadPart;
+}
+
+void PrintSpread(const char* pszLabel, std::vector<double> values)
+{
+    if (values.empty())
+        return;
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    std::printf("  %s: median %.2f (low %.2f, high %.2f, %u runs)\n", pszLabel, median,
+                values.front(), values.back(), static_cast<unsigned>(n));
+}
+
+void SilenceSounds()
+{
+    SetPlaySoundHandler(PlayNothing);
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 // The application object of a benchmark: settings under
 // HKCU\Software\SkyletBench, emptied at the start and at the end.
 class BenchApp : public CWinApp {
@@ -14,3 +16,14 @@ public:
 
 // Milliseconds since an arbitrary start, to a microsecond or better.
 double NowMs();
+
+// Every benchmark repeats its measures in interleaved rounds, so that a
+// machine busy for a moment spoils one round of each measure rather than all
+// of one; it reports the median and the spread of the rounds.
+inline constexpr int kBenchRounds = 7;
+
+// Prints "<label>: median M (low L, high H, N rounds)".
+void PrintSpread(const char* pszLabel, std::vector<double> values);
+
+// Sounds would play to their end inside the measures; they go nowhere.
+void SilenceSounds();

@@ -1,6 +1,7 @@
 // What appending one line to the status log costs, at the 10th line and at
 // the 10,000th, against rewriting the whole text as the log was first written;
-// with the log window hidden, as it mostly is, and shown.
+// with the log window hidden, as it mostly is, and shown. Rounds alternate
+// hidden and shown windows, each round a fresh log.
 #include "bench/BenchSupport.h"
 #include "core/ContactStatus.h"
 #include "core/StatusLog.h"
@@ -15,6 +16,15 @@
 
 namespace {
 
+constexpr int kLines = 10000;
+constexpr int kSample = 10; // lines timed together around each mark
+
+struct LogRound {
+    double earlyMs;   // a line, lines 1-10
+    double lateMs;    // a line, lines 9,991-10,000
+    double rewriteMs; // a line, rewriting the whole 10,000-line text
+};
+
 void Rewrite(HWND hLog, const std::string& strEntry)
 {
     std::vector<char> text(GetWindowTextLengthA(hLog) + 1);
@@ -22,19 +32,18 @@ void Rewrite(HWND hLog, const std::string& strEntry)
     SetWindowTextA(hLog, (std::string(text.data()) + strEntry).c_str());
 }
 
-void Measure(bool bShown)
+LogRound MeasureRound(bool bShown)
 {
+    LogRound round = {};
     CSkyletDlg dlg;
     if (!dlg.Create())
-        return;
+        return round;
     dlg.ShowWindow(bShown ? SW_SHOW : SW_HIDE);
     HWND hLog = dlg.GetDlgItem(IDC_LOG);
 
     SYSTEMTIME time = {};
     time.wHour = 14;
     time.wMinute = 7;
-    const int kLines = 10000;
-    const int kSample = 10; // lines timed together around each mark
     std::vector<double> appendMs(kLines + 1);
     for (int line = 1; line <= kLines; ++line) {
         const std::string entry =
@@ -49,21 +58,39 @@ void Measure(bool bShown)
             total += appendMs[line];
         return total / kSample;
     };
-    const double early = average(10);
-    const double late = average(kLines);
-    std::printf("log window %s, %d lines, %d characters\n", bShown ? "shown" : "hidden", kLines,
-                GetWindowTextLengthA(hLog));
-    std::printf("  append: lines 1-10 %.3f ms a line, lines %d-%d %.3f ms a line, ratio %.2f\n",
-                early, kLines - kSample + 1, kLines, late, late / early);
+    round.earlyMs = average(kSample);
+    round.lateMs = average(kLines);
 
     const std::string entry = FormatLogEntry("Contact rewrite", STATUS_AWAY, time);
     const double start = NowMs();
     for (int i = 0; i < kSample; ++i)
         Rewrite(hLog, entry);
-    const double rewrite = (NowMs() - start) / kSample;
-    std::printf("  rewriting the whole text instead: %.3f ms a line (%.0f times an append)\n",
-                rewrite, rewrite / late);
+    round.rewriteMs = (NowMs() - start) / kSample;
+    return round;
 }
+
+struct Series {
+    std::vector<double> early, late, rewrite, lateOverEarly, rewriteOverAppend;
+
+    void Add(const LogRound& round)
+    {
+        early.push_back(round.earlyMs);
+        late.push_back(round.lateMs);
+        rewrite.push_back(round.rewriteMs);
+        lateOverEarly.push_back(round.lateMs / round.earlyMs);
+        rewriteOverAppend.push_back(round.rewriteMs / round.lateMs);
+    }
+
+    void Print(const char* pszWindow) const
+    {
+        std::printf("log window %s, %d lines a round\n", pszWindow, kLines);
+        PrintSpread("append at lines 1-10, ms a line", early);
+        PrintSpread("append at lines 9,991-10,000, ms a line", late);
+        PrintSpread("late / early append", lateOverEarly);
+        PrintSpread("rewriting the whole text instead, ms a line", rewrite);
+        PrintSpread("rewrite / late append", rewriteOverAppend);
+    }
+};
 
 } // namespace
 
@@ -72,7 +99,12 @@ int main()
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     BenchApp app("LogBench");
-    Measure(false);
-    Measure(true);
+    Series hidden, shown;
+    for (int round = 0; round < kBenchRounds; ++round) {
+        hidden.Add(MeasureRound(false));
+        shown.Add(MeasureRound(true));
+    }
+    hidden.Print("hidden");
+    shown.Print("shown");
     return 0;
 }

@@ -7,7 +7,7 @@ REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
 
 PACKAGES=(cmake make g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine32:i386 xvfb
-          googletest fonts-wine xdotool)
+          googletest fonts-wine xdotool x11-utils g++-mingw-w64-x86-64-posix clang lld nsis)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -77,6 +77,17 @@ wine_fonts_in_prefix() {
 # otherwise does for two seconds each time a resizable window is hidden.
 without_window_manager() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+}
+
+# Tells Wine whether the display has a window manager, as the display itself
+# says (the EWMH check window on its root), whoever started it.
+match_window_manager() {
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+    else
+        log "no window manager on $DISPLAY"
+        without_window_manager
+    fi
 }
 
 # The Windows name of a Unix path, through the prefix's Z: drive.
@@ -197,4 +208,33 @@ has_sound_card() {
 # The messenger simulator, which COM starts on demand as the messenger.
 register_simulator() {
     wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" /regserver >/dev/null
+}
+
+SIMULATOR_PID=
+
+# Keeps the simulator running, as a signed-in messenger is, so that every
+# poll reaches the same server instead of starting one of its own.
+serve_simulator() {
+    local ready="$BUILD_DIR/.simulator-ready"
+    rm -f "$ready"
+    wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" /serve "$(windows_path "$ready")" >/dev/null 2>&1 &
+    SIMULATOR_PID=$!
+    local tries=0
+    until [ -e "$ready" ]; do
+        tries=$((tries + 1))
+        if [ $tries -gt 300 ] || ! kill -0 "$SIMULATOR_PID" 2>/dev/null; then
+            log "the messenger simulator did not start"
+            return 1
+        fi
+        sleep 0.1
+    done
+    rm -f "$ready"
+}
+
+stop_simulator() {
+    if [ -n "$SIMULATOR_PID" ]; then
+        wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" stop >/dev/null 2>&1 || true
+        wait "$SIMULATOR_PID" 2>/dev/null || true
+        SIMULATOR_PID=
+    fi
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the benchmarks in a throwaway
-# Wine prefix on an Xvfb display of their own.
+# Wine prefix on an Xvfb display of their own. SOAK_CYCLES sets the length of
+# the soak (1,000 poll cycles by default, about ten minutes).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages
@@ -11,3 +12,5 @@ for bench in LogBench PollBench; do
     log "$bench"
     wine "$BUILD_DIR/bench/$bench.exe"
 done
+log "SoakBench"
+wine "$BUILD_DIR/bench/SoakBench.exe" "${SOAK_CYCLES:-1000}"

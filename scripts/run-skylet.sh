@@ -6,8 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages
 build
 
-own_display=
-[ -n "${DISPLAY:-}" ] || { start_xvfb; own_display=1; }
+[ -n "${DISPLAY:-}" ] || start_xvfb
 wine_environment "$BUILD_DIR/run-prefix"
 # The alerts play on the sound card, or without one into a file.
 if ! has_sound_card; then
@@ -15,7 +14,7 @@ if ! has_sound_card; then
     log "no sound card: the alerts Skylet plays go to $BUILD_DIR/played-alerts.wav"
 fi
 ensure_prefix
-[ -z "$own_display" ] || without_window_manager
+match_window_manager
 
 # The simulator stands in for the messenger client; its contact list is
 # tools/msgrsim/contacts.txt in the build folder (scripts/msgrsim.sh edits it).
@@ -23,6 +22,8 @@ register_simulator
 if [ ! -f "$BUILD_DIR/tools/msgrsim/contacts.txt" ]; then
     cp "$REPO_DIR/tools/msgrsim/sample-contacts.txt" "$BUILD_DIR/tools/msgrsim/contacts.txt"
 fi
+serve_simulator
 
 log "starting Skylet"
 wine "$BUILD_DIR/app/Skylet.exe"
+stop_simulator

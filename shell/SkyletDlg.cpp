@@ -1,6 +1,8 @@
 #include "shell/SkyletDlg.h"
 
 #include "app/SkyletDlgAutoProxy.h"
+#include "contactwnd/ContactWnd.h"
+#include "core/ContactRecord.h"
 #include "core/Liste.h"
 #include "core/StatusLog.h"
 #include "dialogs/SettingsCommands.h"
@@ -9,9 +11,24 @@
 #include "res/resource.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileSection.h"
+#include "shell/SingleInstance.h"
 #include "shell/TrayAnimation.h"
 
 BOOL g_bFirstPaint = TRUE;
+
+namespace {
+
+// A window left outside a smaller desktop comes back at once: the paint
+// routine moves it in.
+void RepaintContactWindows()
+{
+    ForEachContact([](ContactRecord* pRecord) {
+        if (pRecord->m_pWnd)
+            pRecord->m_pWnd->RepaintNow();
+    });
+}
+
+} // namespace
 
 CSkyletDlg::CSkyletDlg() : CTrayDialog(IDD_SKYLET_DIALOG)
 {
@@ -39,6 +56,9 @@ const MessageMap* CSkyletDlg::GetMessageMap() const
             MapMessage<&CSkyletDlg::OnClose>(WM_CLOSE),
             MapMessage<&CSkyletDlg::OnSysCommand>(WM_SYSCOMMAND),
             MapMessage<&CSkyletDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+            MapMessage<&CSkyletDlg::OnShowLogWindow>(ShowLogWindowMessage()),
+            MapMessage<&CSkyletDlg::OnDisplayChange>(WM_DISPLAYCHANGE),
+            MapMessage<&CSkyletDlg::OnSettingChange>(WM_SETTINGCHANGE),
             MapCommand<&CSkyletDlg::OnContactList>(IDC_CONTACT_LIST),
             MapCommand<&CSkyletDlg::OnOpenCloseLog>(ID_TRAY_OPEN_CLOSE_LOG),
             MapCommand<&CSkyletDlg::OnReorganize>(ID_TRAY_REORGANIZE),
@@ -144,6 +164,33 @@ void CSkyletDlg::OnOpenCloseLog()
 void CSkyletDlg::OnClose()
 {
     HideToTray();
+}
+
+// A second start of the program asks for the log window.
+LRESULT CSkyletDlg::OnShowLogWindow(WPARAM, LPARAM)
+{
+    if (m_bHidden) {
+        ToggleLogWindow(true);
+    } else {
+        ShowWindow(SW_SHOWNORMAL);
+        SetForegroundWindow(m_hWnd);
+    }
+    return 0;
+}
+
+LRESULT CSkyletDlg::OnDisplayChange(WPARAM, LPARAM)
+{
+    Default();
+    RepaintContactWindows();
+    return 0;
+}
+
+LRESULT CSkyletDlg::OnSettingChange(WPARAM wParam, LPARAM)
+{
+    Default();
+    if (wParam == SPI_SETWORKAREA)
+        RepaintContactWindows();
+    return 0;
 }
 
 bool CSkyletDlg::CanExit()

@@ -54,6 +54,9 @@ private:
     void OnOpenCloseLog();
     void OnQuit();
     void OnContactList();
+    LRESULT OnShowLogWindow(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
 
     // Tray menu commands.
     void OnClickThrough();

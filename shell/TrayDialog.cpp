@@ -2,6 +2,18 @@
 
 #include "framework/WinApp.h"
 
+namespace {
+
+// Sent to every top-level window when the shell makes its taskbar anew, as
+// it does when it restarts: the icons it held are gone.
+UINT TaskbarCreatedMessage()
+{
+    static const UINT nMessage = RegisterWindowMessageA("TaskbarCreated");
+    return nMessage;
+}
+
+} // namespace
+
 CTrayDialog::CTrayDialog(UINT nIdTemplate, CWnd* pParentWnd) : CDialog(nIdTemplate, pParentWnd)
 {
     m_nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -37,12 +49,14 @@ BOOL CTrayDialog::ShowTrayIcon()
 
 const MessageMap* CTrayDialog::GetMessageMap() const
 {
-    static const MessageMap map(CDialog::GetMessageMap(),
-                                {
-                                    MapMessage<&CTrayDialog::OnCreate>(WM_CREATE),
-                                    MapMessage<&CTrayDialog::OnDestroy>(WM_DESTROY),
-                                    MapMessage<&CTrayDialog::OnTrayNotify>(WM_TRAY_NOTIFY),
-                                });
+    static const MessageMap map(
+        CDialog::GetMessageMap(),
+        {
+            MapMessage<&CTrayDialog::OnCreate>(WM_CREATE),
+            MapMessage<&CTrayDialog::OnDestroy>(WM_DESTROY),
+            MapMessage<&CTrayDialog::OnTrayNotify>(WM_TRAY_NOTIFY),
+            MapMessage<&CTrayDialog::OnTaskbarCreated>(TaskbarCreatedMessage()),
+        });
     return &map;
 }
 
@@ -77,6 +91,16 @@ LRESULT CTrayDialog::OnTrayNotify(WPARAM wParam, LPARAM lParam)
     case WM_CONTEXTMENU: OnTrayRButtonDown(cursor.x, cursor.y); break;
     case WM_RBUTTONDBLCLK: OnTrayRButtonDblClk(cursor.x, cursor.y); break;
     case WM_MOUSEMOVE: OnTrayMouseMove(cursor.x, cursor.y); break;
+    }
+    return 0;
+}
+
+LRESULT CTrayDialog::OnTaskbarCreated(WPARAM, LPARAM)
+{
+    // Without its icon the program would run on out of the user's reach.
+    if (m_nid.hWnd) {
+        m_bIconShown = FALSE;
+        ShowTrayIcon();
     }
     return 0;
 }

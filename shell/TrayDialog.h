@@ -39,4 +39,5 @@ private:
     int OnCreate(CREATESTRUCTA* pCreate);
     void OnDestroy();
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
 };

@@ -153,9 +153,10 @@ std::vector<std::string> Simulator::Conversations() const
     return names;
 }
 
-SkyletProcess::SkyletProcess(const std::string& strArguments, const std::string& strDirectory)
+SkyletProcess::SkyletProcess(const std::string& strArguments, const std::string& strDirectory,
+                             const std::string& strExe)
 {
-    std::string commandLine = "\"" + WindowsPath(SKYLET_EXE) + "\"";
+    std::string commandLine = "\"" + strExe + "\"";
     if (!strArguments.empty())
         commandLine += " " + strArguments;
     STARTUPINFOA startup = {};

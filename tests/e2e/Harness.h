@@ -45,9 +45,11 @@ private:
 // One run of Skylet.exe.
 class SkyletProcess {
 public:
-    // Started in the given directory, or in the test's own.
+    // Started in the given directory, or in the test's own; the program
+    // built here unless another is named.
     explicit SkyletProcess(const std::string& strArguments = "",
-                           const std::string& strDirectory = "");
+                           const std::string& strDirectory = "",
+                           const std::string& strExe = WindowsPath(SKYLET_EXE));
     ~SkyletProcess();
 
     SkyletProcess(const SkyletProcess&) = delete;

@@ -317,6 +317,39 @@ TEST_F(ServerTest, TheServerEndsWhenItsLastObjectIsReleased)
     EXPECT_EQ(0u, server.ExitCodeWithin(kServerEndLimitMs));
 }
 
+TEST_F(ServerTest, AServedServerOutlivesItsClientsUntilStopped)
+{
+    ASSERT_TRUE(NoServerWithin(35000));
+    m_file.Write(kThreeContacts);
+    const std::string ready = m_file.Path() + ".ready";
+    std::string command = "\"" + SimulatorPath() + "\" /serve \"" + ready + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &started));
+    CloseHandle(started.hThread);
+    CProcess server(started.dwProcessId);
+    CloseHandle(started.hProcess);
+
+    for (int tries = 0; tries < 200 && GetFileAttributesA(ready.c_str()) == INVALID_FILE_ATTRIBUTES;
+         ++tries)
+        Sleep(50);
+    DeleteFileA(ready.c_str());
+
+    CComInit com;
+    for (int client = 0; client < 2; ++client) {
+        CComPtr<IMessenger> pMessenger;
+        ASSERT_EQ(S_OK, CreateMessenger(pMessenger));
+        EXPECT_EQ(std::vector<DWORD>{started.dwProcessId}, SimulatorProcesses());
+        pMessenger.Release();
+        EXPECT_EQ(STILL_ACTIVE, server.ExitCodeWithin(500)) << "no client holds it now";
+    }
+    EXPECT_EQ(0, RunSimulator("stop"));
+    EXPECT_EQ(0u, server.ExitCodeWithin(kServerEndLimitMs));
+    EXPECT_EQ(1, RunSimulator("stop")) << "none runs any more";
+}
+
 // The vtable slot of each method of the interface, by name, as the
 // registered type library lays it out for the marshaller.
 std::map<std::wstring, UINT> SlotsOf(const IID& iid)

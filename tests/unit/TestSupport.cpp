@@ -8,8 +8,6 @@
 #include "framework/WinApp.h"
 #include "settings/DefaultSettings.h"
 
-#include <winternl.h>
-
 namespace {
 
 MessageBoxRecorder* g_pRecorder = nullptr;
@@ -33,30 +31,6 @@ BOOL RecordSound(const char* pszSound, HMODULE hModule, DWORD dwFlags)
     if (g_pSoundRecorder->onPlay)
         g_pSoundRecorder->onPlay();
     return TRUE;
-}
-
-// Wine's GDI handle table, which the process environment block points to:
-// 65,536 entries of 24 bytes; the type byte at offset 14 is 0 for a free one.
-DWORD CountWineGdiHandles()
-{
-    PROCESS_BASIC_INFORMATION info = {};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof(info),
-                                  nullptr)
-        != 0)
-        return 0;
-    const BYTE* pPeb = reinterpret_cast<const BYTE*>(info.PebBaseAddress);
-    const size_t offset = sizeof(void*) == 8 ? 0xF8 : 0x94;
-    const BYTE* pTable = *reinterpret_cast<const BYTE* const*>(pPeb + offset);
-    if (!pTable)
-        return 0;
-    const size_t kEntries = 0x10000;
-    const size_t kEntrySize = 24;
-    const size_t kTypeOffset = 14;
-    DWORD count = 0;
-    for (size_t i = 0; i < kEntries; ++i)
-        if (pTable[i * kEntrySize + kTypeOffset] != 0)
-            ++count;
-    return count;
 }
 
 BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
@@ -103,12 +77,6 @@ void PumpMessages()
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-}
-
-DWORD GdiObjectCount()
-{
-    DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    return count ? count : CountWineGdiHandles();
 }
 
 int ThreadWindowCount(const char* pszClassName)

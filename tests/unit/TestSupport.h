@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/ProcessCounts.h"
 #include "tests/unit/TestApp.h"
 
 #include <windows.h>
@@ -53,10 +54,6 @@ public:
 
 // Dispatches the messages waiting for this thread.
 void PumpMessages();
-
-// Live GDI objects of this process. Windows counts them for GetGuiResources;
-// Wine answers 0 there, and they are counted in its handle table instead.
-DWORD GdiObjectCount();
 
 // Windows of this thread, top-level and child, of a class or of any.
 int ThreadWindowCount(const char* pszClassName = nullptr);

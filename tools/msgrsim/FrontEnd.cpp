@@ -123,6 +123,8 @@ void PrintUsage(std::ostream& out, const std::string& strPath)
            "  msgrsim list                                      print the contact file\n"
            "  msgrsim help                                      print this text\n"
            "  msgrsim /regserver | /unregserver                 (un)register the server\n"
+           "  msgrsim /serve [ready file]                       run the server until 'stop'\n"
+           "  msgrsim stop                                      end the server of /serve\n"
            "\n"
            "Statuses: online offline busy brb idle away phone lunch, or a code (12, 0x22).\n"
            "Without a friendly name, set keeps the contact's name (new contacts use the\n"

@@ -29,6 +29,14 @@ int main(int argc, char** argv)
     if (!args.empty()) {
         if (IsSwitch(args[0], "Embedding"))
             return RunServer(std::cerr);
+        if (IsSwitch(args[0], "Serve"))
+            return RunServer(std::cerr, ServerLife::UntilStopped, args.size() > 1 ? args[1] : "");
+        if (args[0] == "stop") {
+            if (StopServedServer())
+                return 0;
+            std::cerr << "msgrsim: no server started with /serve is running\n";
+            return 1;
+        }
         if (IsSwitch(args[0], "RegServer"))
             return RegisterServer(std::cout, std::cerr);
         if (IsSwitch(args[0], "UnregServer"))

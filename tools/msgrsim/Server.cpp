@@ -1,5 +1,6 @@
 #include "tools/msgrsim/Server.h"
 
+#include "tools/msgrsim/ContactFile.h"
 #include "tools/msgrsim/MessengerObjects.h"
 
 #include "framework/AnsiText.h"
@@ -81,6 +82,28 @@ void CALLBACK OnIdleTimeout(HWND, UINT, UINT_PTR, DWORD)
     CServerLifetime::Instance().EndIfNeverUsed();
 }
 
+// Set by "msgrsim stop" to end a server run with "/serve".
+const char kStopEventName[] = "msgrsim.stop";
+
+// COM delivers the clients' calls through this thread's messages; dispatches
+// them until the server ends, or until the stop event is set when there is one.
+void DispatchUntilEnd(HANDLE hStop)
+{
+    for (;;) {
+        const DWORD nHandles = hStop ? 1 : 0;
+        const DWORD result =
+            MsgWaitForMultipleObjects(nHandles, &hStop, FALSE, INFINITE, QS_ALLINPUT);
+        if (result == WAIT_OBJECT_0 && hStop)
+            return;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT)
+                return;
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
 } // namespace
 
 CServerLifetime& CServerLifetime::Instance()
@@ -142,7 +165,7 @@ void CServerLifetime::End()
     PostQuitMessage(0);
 }
 
-int RunServer(std::ostream& err)
+int RunServer(std::ostream& err, ServerLife life, const std::string& strReadyFile)
 {
     CComInit com;
     if (!com.Succeeded()) {
@@ -168,14 +191,30 @@ int RunServer(std::ostream& err)
     }
     CServerLifetime& lifetime = CServerLifetime::Instance();
     lifetime.SetClassRegistration(dwRegister);
-    UINT_PTR idleTimer = SetTimer(nullptr, 0, kIdleTimeoutMs, OnIdleTimeout);
-
-    // COM delivers the clients' calls through this thread's messages.
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
-        DispatchMessageA(&msg);
-
-    KillTimer(nullptr, idleTimer);
+    if (life == ServerLife::UntilStopped) {
+        // A hold of its own: the last client's release does not end it.
+        lifetime.Lock();
+        HANDLE hStop = CreateEventA(nullptr, FALSE, FALSE, kStopEventName);
+        if (!strReadyFile.empty())
+            WriteTextFile(strReadyFile, "");
+        DispatchUntilEnd(hStop);
+        if (hStop)
+            CloseHandle(hStop);
+    } else {
+        UINT_PTR idleTimer = SetTimer(nullptr, 0, kIdleTimeoutMs, OnIdleTimeout);
+        DispatchUntilEnd(nullptr);
+        KillTimer(nullptr, idleTimer);
+    }
     lifetime.RevokeClassObject();
     return 0;
+}
+
+bool StopServedServer()
+{
+    HANDLE hStop = OpenEventA(EVENT_MODIFY_STATE, FALSE, kStopEventName);
+    if (!hStop)
+        return false;
+    SetEvent(hStop);
+    CloseHandle(hStop);
+    return true;
 }

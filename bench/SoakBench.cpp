@@ -1,0 +1,138 @@
+// A long run of poll cycles against the messenger simulator: 30 contacts whose
+// statuses change at every cycle, and every 500 cycles a messenger that
+// reports no contacts (every window destroyed, and made again at the next
+// cycle). Alerts run with their sounds silenced. Prints the process's GDI and
+// USER objects, handles and private bytes at the start, after the warm-up and
+// every 1,000 cycles. With --check it exits with 1 when a count is higher at
+// the end than after the warm-up.
+//   SoakBench [cycles] [--check]      (10,000 cycles by default)
+#include "bench/BenchSupport.h"
+#include "core/Liste.h"
+#include "core/Messenger.h"
+#include "core/PollCycle.h"
+#include "framework/RegKey.h"
+#include "tests/support/ProcessCounts.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+const char kSimulatorKey[] = "Software\\msgrsim";
+constexpr int kContacts = 30;
+constexpr int kReportEvery = 1000;
+constexpr int kEmptyEvery = 500;
+constexpr int kEmptyAt = 60; // within each 500, so that a short run empties the list once
+const char* const kStatuses[] = {"online", "away", "offline", "busy"};
+
+// Every contact has another status than at the last cycle.
+void WriteContacts(const std::string& strPath, int nCycle)
+{
+    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
+    if (nCycle % kEmptyEvery == kEmptyAt)
+        return;
+    for (int i = 0; i < kContacts; ++i)
+        file << "soak" << i << "@example.com " << kStatuses[(i + nCycle) % 4] << " Soak contact "
+             << i << "\r\n";
+}
+
+void Print(const char* pszWhen, int nCycle, const ProcessCounts& counts)
+{
+    std::printf("%-10s cycle %6d: GDI %5lu  USER %5lu  handles %5lu  private %8lu KB\n", pszWhen,
+                nCycle, static_cast<unsigned long>(counts.gdiObjects),
+                static_cast<unsigned long>(counts.userObjects),
+                static_cast<unsigned long>(counts.handles),
+                static_cast<unsigned long>(counts.privateBytes / 1024));
+    std::fflush(stdout);
+}
+
+// Private bytes may move by a few pages as the heap settles; objects and
+// handles may not move at all.
+constexpr SIZE_T kPrivateBytesSlack = 256 * 1024;
+
+bool Grew(const ProcessCounts& before, const ProcessCounts& after)
+{
+    bool bGrew = false;
+    auto check = [&](const char* pszName, unsigned long nBefore, unsigned long nAfter,
+                     unsigned long nSlack) {
+        if (nAfter > nBefore + nSlack) {
+            std::printf("%s grew from %lu to %lu\n", pszName, nBefore, nAfter);
+            bGrew = true;
+        }
+    };
+    check("GDI objects", before.gdiObjects, after.gdiObjects, 0);
+    check("USER objects", before.userObjects, after.userObjects, 0);
+    check("handles", before.handles, after.handles, 0);
+    check("private bytes", static_cast<unsigned long>(before.privateBytes),
+          static_cast<unsigned long>(after.privateBytes), kPrivateBytesSlack);
+    return bGrew;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int nCycles = 10000;
+    bool bCheck = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--check") == 0)
+            bCheck = true;
+        else
+            nCycles = std::atoi(argv[i]);
+    }
+    const int nWarmUp = nCycles < 400 ? nCycles / 4 : 100;
+
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    CoInitialize(nullptr);
+    BenchApp app("SoakBench");
+    SilenceSounds();
+
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path = std::string(temp) + "skylet-soak-contacts.txt";
+    CRegKey simulator;
+    simulator.Create(HKEY_CURRENT_USER, kSimulatorKey);
+    std::string previous;
+    const bool bHadPrevious = simulator.QueryString("ContactFile", previous);
+    simulator.SetString("ContactFile", path);
+
+    // The simulator keeps running, as a signed-in messenger does: each cycle
+    // attaches to it instead of starting a new server process.
+    WriteContacts(path, 0);
+    int nExit = 1;
+    {
+        MessengerSession keepAlive;
+        if (!keepAlive.OpenContacts()) {
+            std::printf("the messenger simulator is not registered in this prefix\n");
+        } else {
+            Print("start", 0, CountProcessResources());
+            ProcessCounts warm = {};
+            for (int nCycle = 1; nCycle <= nCycles; ++nCycle) {
+                WriteContacts(path, nCycle);
+                PollCycle(nullptr, 0, 0, 0);
+                if (nCycle == nWarmUp) {
+                    warm = CountProcessResources();
+                    Print("warmed up", nCycle, warm);
+                }
+                if (nCycle % kReportEvery == 0 || nCycle == nCycles)
+                    Print(nCycle == nCycles ? "end" : "", nCycle, CountProcessResources());
+            }
+            nExit = bCheck && Grew(warm, CountProcessResources()) ? 1 : 0;
+        }
+    }
+
+    theContacts.Vider();
+    if (bHadPrevious)
+        simulator.SetString("ContactFile", previous);
+    else
+        simulator.DeleteValue("ContactFile");
+    DeleteFileA(path.c_str());
+    CoUninitialize();
+    return nExit;
+}
