@@ -60,6 +60,8 @@ const MessageMap* CContactWnd::GetMessageMap() const
             MapMessage<&CContactWnd::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
             MapMessage<&CContactWnd::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
             MapMessage<&CContactWnd::OnMouseMove>(WM_MOUSEMOVE),
+            MapMessage<&CContactWnd::OnMouseLeave>(WM_MOUSELEAVE),
+            MapMessage<&CContactWnd::OnNcLButtonDown>(WM_NCLBUTTONDOWN),
             MapMessage<&CContactWnd::OnDropFiles>(WM_DROPFILES),
             MapCommand<&CContactWnd::OnSizeDefault>(ID_SIZE_DEFAULT),
             MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_100),

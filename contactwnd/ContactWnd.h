@@ -43,6 +43,9 @@ public:
 
     void ShowTooltip(POINT point);
     void HideTooltip();
+    // The pointer has left, or a drag starts: hides the tooltip, gives the
+    // mouse back and lets the tooltip show at the next coming.
+    void DropTooltip();
     // Resizes to a percentage of the photo's natural size, plus the margin.
     void ResizeToPercent(int nPercent);
     void StartConversation();
@@ -88,6 +91,8 @@ private:
     void OnLButtonDown(UINT nFlags, POINT point);
     void OnLButtonDblClk(UINT nFlags, POINT point);
     void OnMouseMove(UINT nFlags, POINT point);
+    void OnMouseLeave();
+    void OnNcLButtonDown(UINT nHitTest, POINT point);
     void OnWindowPosChanged(WINDOWPOS* pPos);
     void OnDropFiles(HDROP hDrop);
     void OnSizeDefault();
@@ -103,4 +108,5 @@ private:
     std::string TooltipText() const;
 
     std::string m_strTooltipText; // the tooltip shows it while it is up
+    bool m_bMoving = false;       // the system's move loop runs for the window
 };

@@ -7,6 +7,8 @@
 namespace {
 
 constexpr DWORD kStartMs = 20000;
+// Where the pointer rests between gestures: on no window of the program.
+constexpr POINT kAway = {700, 300};
 
 RECT ClientRectOnScreen(HWND hWnd)
 {
@@ -25,7 +27,12 @@ RECT WorkArea()
 
 class ContactWindowTest : public testing::Test {
 protected:
-    void SetUp() override { ClearSkyletSettings(); }
+    void SetUp() override
+    {
+        ClearSkyletSettings();
+        // A pointer left on a new window would bring its tooltip over it.
+        SetCursorPos(kAway.x, kAway.y);
+    }
 
     // Starts Skylet and waits for the one contact's window to be shown.
     HWND StartWithOneContact(SkyletProcess& skylet)
@@ -43,6 +50,32 @@ protected:
 
     Simulator m_simulator;
 };
+
+std::string MoveTo(int x, int y)
+{
+    return "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y);
+}
+
+std::string MoveAway()
+{
+    return MoveTo(kAway.x, kAway.y);
+}
+
+POINT Centre(HWND hWnd)
+{
+    RECT window = {};
+    GetWindowRect(hWnd, &window);
+    return {(window.left + window.right) / 2, (window.top + window.bottom) / 2};
+}
+
+// Onto the window near its centre, a few pixels off by the step: Wine hears
+// nothing of the pointer over the bare screen, so each coming back lands on
+// another pixel, as a hand's would.
+std::string MoveOnto(HWND hWnd, int nStep = 0)
+{
+    const POINT centre = Centre(hWnd);
+    return MoveTo(centre.x + 3 * nStep, centre.y + 2 * nStep);
+}
 
 TEST_F(ContactWindowTest, TheFrameHasTheStatusColourAndTheNameSitsAlongTheBottom)
 {
@@ -154,6 +187,73 @@ TEST_F(ContactWindowTest, ADoubleClickAsksTheMessengerForAConversation)
     EXPECT_TRUE(WaitUntil(
         [&] { return m_simulator.Conversations() == std::vector<std::string>{"bob@example.com"}; },
         10000));
+    EXPECT_TRUE(skylet.Quit());
+}
+
+// The quick drag of a person in a hurry: four short steps up, let go, and
+// away.
+std::string QuickDrag(HWND hWnd)
+{
+    const POINT centre = Centre(hWnd);
+    std::string script = MoveTo(centre.x, centre.y) + "; sleep 0.3; xdotool mousedown 1";
+    for (int step = 1; step <= 4; ++step)
+        script += "; " + MoveTo(centre.x, centre.y - 10 * step) + "; sleep 0.02";
+    return script + "; xdotool mouseup 1; sleep 0.05; " + MoveAway() + "; sleep 0.3; "
+           + MoveTo(kAway.x + 20, kAway.y + 20);
+}
+
+TEST_F(ContactWindowTest, QuickDragsMoveAtMostWithThePointerAndLeaveTheProgramFree)
+{
+    m_simulator.Write({"bob@example.com online Bob", "carol@example.com online Carol"});
+    SkyletProcess skylet;
+    std::vector<HWND> windows;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            windows = skylet.ContactWindows();
+            return windows.size() == 2 && IsWindowVisible(windows[0])
+                   && IsWindowVisible(windows[1]);
+        },
+        kStartMs));
+    for (int i = 0; i < 20; ++i) {
+        HWND hWnd = windows[i % 2];
+        RECT before = {}, after = {};
+        GetWindowRect(hWnd, &before);
+        ASSERT_TRUE(RunPointer(QuickDrag(hWnd)));
+        GetWindowRect(hWnd, &after);
+        EXPECT_EQ(before.left, after.left) << i;
+        EXPECT_LE(before.top - 40, after.top) << i;
+        EXPECT_GE(before.top, after.top) << i;
+    }
+    EXPECT_TRUE(skylet.Quit());
+}
+
+TEST_F(ContactWindowTest, TheTooltipComesWithThePointerAndGoesWhenItLeaves)
+{
+    m_simulator.Write({"bob@example.com online Bob"});
+    SkyletProcess skylet;
+    HWND hBob = StartWithOneContact(skylet);
+    ASSERT_NE(nullptr, hBob);
+    auto shown = [&] { return skylet.TooltipShown(); };
+    auto gone = [&] { return !skylet.TooltipShown(); };
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(RunPointer(MoveOnto(hBob, i)));
+        EXPECT_TRUE(WaitUntil(shown, 3000)) << i;
+        ASSERT_TRUE(RunPointer(MoveAway()));
+        EXPECT_TRUE(WaitUntil(gone, 3000)) << i;
+    }
+
+    // It stays while the pointer rests; a press hides it until the pointer
+    // has left once.
+    ASSERT_TRUE(RunPointer(MoveOnto(hBob, 3)));
+    ASSERT_TRUE(WaitUntil(shown, 3000));
+    Sleep(1000);
+    EXPECT_TRUE(skylet.TooltipShown());
+    ASSERT_TRUE(RunPointer("xdotool click 1; sleep 0.2; xdotool mousemove_relative 3 3"));
+    EXPECT_TRUE(WaitUntil(gone, 3000));
+    Sleep(1000);
+    EXPECT_FALSE(skylet.TooltipShown());
+    ASSERT_TRUE(RunPointer(MoveAway() + "; sleep 0.5; " + MoveOnto(hBob, 4)));
+    EXPECT_TRUE(WaitUntil(shown, 3000));
     EXPECT_TRUE(skylet.Quit());
 }
 
