@@ -93,6 +93,9 @@ private:
     void OnMouseMove(UINT nFlags, POINT point);
     void OnMouseLeave();
     void OnNcLButtonDown(UINT nHitTest, POINT point);
+    LRESULT OnEnterSizeMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnExitSizeMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     void OnWindowPosChanged(WINDOWPOS* pPos);
     void OnDropFiles(HDROP hDrop);
     void OnSizeDefault();

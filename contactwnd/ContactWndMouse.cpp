@@ -18,16 +18,26 @@ constexpr SizePreset kSizePresets[] = {
     {ID_SIZE_33, 33},   {ID_SIZE_25, 25}, {ID_SIZE_10, 10},
 };
 
-// Whether a move loop started now ends with the drag: the input read so far
-// has the left button down, and it is still down or its release waits to be
-// read. Input read late can lose a release; the key state alone would then
-// hold the loop until the next one.
-bool DragStillHeld()
+// While the system's move or size loop runs, the window checks the button
+// this often.
+constexpr UINT_PTR kMoveWatchTimer = 1;
+constexpr UINT kMoveWatchMs = 100;
+
+// The left button as the hand holds it now, whatever input is still unread.
+bool LeftButtonHeldNow()
 {
     const int physicalLeft = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    return GetAsyncKeyState(physicalLeft) & 0x8000;
+}
+
+// Whether a move loop started now ends with the drag: the input read so far
+// has the left button down, and it is still down or its release waits to be
+// read.
+bool DragStillHeld()
+{
     MSG release;
     return (GetKeyState(VK_LBUTTON) & 0x8000)
-           && ((GetAsyncKeyState(physicalLeft) & 0x8000)
+           && (LeftButtonHeldNow()
                || PeekMessageA(&release, nullptr, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE));
 }
 
@@ -100,6 +110,31 @@ void CContactWnd::OnNcLButtonDown(UINT nHitTest, POINT)
     m_bMoving = true;
     Default();
     m_bMoving = false;
+}
+
+LRESULT CContactWnd::OnEnterSizeMove(WPARAM, LPARAM)
+{
+    // The loop ends only at a release that it reads; input read late can
+    // lose one, and the window would then follow the pointer until the next.
+    SetTimer(m_hWnd, kMoveWatchTimer, kMoveWatchMs, nullptr);
+    return Default();
+}
+
+LRESULT CContactWnd::OnExitSizeMove(WPARAM, LPARAM)
+{
+    KillTimer(m_hWnd, kMoveWatchTimer);
+    return Default();
+}
+
+LRESULT CContactWnd::OnTimer(WPARAM wParam, LPARAM)
+{
+    if (wParam != kMoveWatchTimer)
+        return Default();
+    // A timer comes only when no input waits: a button up now is a release
+    // the loop will never read. The loop ends at the one posted instead.
+    if (!LeftButtonHeldNow())
+        PostMessage(WM_LBUTTONUP);
+    return 0;
 }
 
 void CContactWnd::OnSizeDefault()

@@ -2,7 +2,6 @@
 
 #include "framework/RegKey.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
 #include <shlwapi.h>
@@ -276,10 +275,10 @@ HWND SkyletProcess::ContactWindowAt(int nLeft, int nTop) const
     return nullptr;
 }
 
-bool SkyletProcess::TooltipShown() const
+bool SkyletProcess::Shows(const char* pszClassName) const
 {
     for (HWND hWnd : TopLevelWindowsOf(m_process.dwProcessId))
-        if (HasClass(hWnd, TOOLTIPS_CLASSA) && IsWindowVisible(hWnd))
+        if (HasClass(hWnd, pszClassName) && IsWindowVisible(hWnd))
             return true;
     return false;
 }

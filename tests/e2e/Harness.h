@@ -67,8 +67,9 @@ public:
     std::vector<HWND> ContactWindows() const;
     // The contact window at a stored position, or null.
     HWND ContactWindowAt(int nLeft, int nTop) const;
-    // Whether one of the program's tooltips shows.
-    bool TooltipShown() const;
+    // Whether one of the program's windows of that class shows: tooltips,
+    // menus ("#32768").
+    bool Shows(const char* pszClassName) const;
 
 private:
     PROCESS_INFORMATION m_process = {};
