@@ -51,7 +51,7 @@ CContactWnd::~CContactWnd()
 const MessageMap* CContactWnd::GetMessageMap() const
 {
     static const MessageMap map(
-        CDialog::GetMessageMap(),
+        ContactMenuMap(), // the context menu's rows come after these
         {
             MapMessage<&CContactWnd::OnPaint>(WM_PAINT),
             MapMessage<&CContactWnd::OnSize>(WM_SIZE),

@@ -50,6 +50,11 @@ public:
     void ResizeToPercent(int nPercent);
     void StartConversation();
 
+    // The context menu, loaded afresh at each opening with the states of the
+    // window's switches; the WM_RBUTTONDOWN handler, also run again by the
+    // use-default commands.
+    void ShowContextMenu(UINT nFlags, POINT point);
+
     // The insert-after window of every move: topmost or not by "stayOnTop".
     HWND InsertAfter() const { return m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST; }
 
@@ -100,6 +105,15 @@ private:
     void OnDropFiles(HDROP hDrop);
     void OnSizeDefault();
     void OnSizePreset(UINT nId);
+
+    // The context menu's rows of the message map, and its commands.
+    const MessageMap* ContactMenuMap() const;
+    void SetMenuStates(HMENU hMenu) const;
+    void OnToggle(UINT nId);
+    void OnDisplayRule(UINT nId);
+    void OnUseDefaultDisplayRules();
+    void OnUseDefaultAlerts(UINT nId);
+    void FinishUseDefaultToggle(bool bUseDefault);
 
     void LoadSettings();
     void PlaceWindow();

@@ -263,4 +263,30 @@ TEST_F(ContactWindowTest, TheTooltipComesWithThePointerAndGoesWhenItLeaves)
     EXPECT_TRUE(skylet.Quit());
 }
 
+TEST_F(ContactWindowTest, ARightClickOpensTheMenuAndShowNameHidesTheName)
+{
+    m_simulator.Write({"bob@example.com online Bob"});
+    SkyletProcess skylet;
+    HWND hBob = StartWithOneContact(skylet);
+    ASSERT_NE(nullptr, hBob);
+    ASSERT_TRUE(RunPointer(MoveOnto(hBob) + "; sleep 0.3; xdotool click 3"));
+    ASSERT_TRUE(WaitUntil([&] { return skylet.Shows("#32768"); }, 5000));
+    // The keys go to the window under the pointer. Home selects Start
+    // Conversation..., then down past the separator to Show Photo and Show Name.
+    RECT window = {};
+    GetWindowRect(hBob, &window);
+    ASSERT_TRUE(RunPointer(MoveTo(window.left + 10, window.bottom - 10)
+                           + "; sleep 0.3; xdotool key Home Down Down Return; " + MoveAway()));
+    EXPECT_TRUE(
+        WaitUntil([] { return ReadSkyletInt("bob@example.com", "showName", -1) == 0; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return !skylet.Shows("#32768"); }, 2000));
+    Sleep(500); // let it paint
+    ScreenShot shot(ClientRectOnScreen(hBob));
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = 0; x < shot.Width(); ++x)
+            ASSERT_NE(RGB(255, 255, 0), shot.Pixel(x, y)) << "the name's background at " << x;
+    EXPECT_TRUE(m_simulator.Conversations().empty()) << "the right click alone chose nothing";
+    EXPECT_TRUE(skylet.Quit());
+}
+
 } // namespace
