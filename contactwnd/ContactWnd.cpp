@@ -51,7 +51,7 @@ CContactWnd::~CContactWnd()
 const MessageMap* CContactWnd::GetMessageMap() const
 {
     static const MessageMap map(
-        CDialog::GetMessageMap(),
+        ContactMenuMap(), // the context menu's rows come after these
         {
             MapMessage<&CContactWnd::OnPaint>(WM_PAINT),
             MapMessage<&CContactWnd::OnSize>(WM_SIZE),
@@ -60,6 +60,11 @@ const MessageMap* CContactWnd::GetMessageMap() const
             MapMessage<&CContactWnd::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
             MapMessage<&CContactWnd::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
             MapMessage<&CContactWnd::OnMouseMove>(WM_MOUSEMOVE),
+            MapMessage<&CContactWnd::OnMouseLeave>(WM_MOUSELEAVE),
+            MapMessage<&CContactWnd::OnNcLButtonDown>(WM_NCLBUTTONDOWN),
+            MapMessage<&CContactWnd::OnEnterSizeMove>(WM_ENTERSIZEMOVE),
+            MapMessage<&CContactWnd::OnExitSizeMove>(WM_EXITSIZEMOVE),
+            MapMessage<&CContactWnd::OnTimer>(WM_TIMER),
             MapMessage<&CContactWnd::OnDropFiles>(WM_DROPFILES),
             MapCommand<&CContactWnd::OnSizeDefault>(ID_SIZE_DEFAULT),
             MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_100),

@@ -43,9 +43,17 @@ public:
 
     void ShowTooltip(POINT point);
     void HideTooltip();
+    // The pointer has left, or a drag starts: hides the tooltip, gives the
+    // mouse back and lets the tooltip show at the next coming.
+    void DropTooltip();
     // Resizes to a percentage of the photo's natural size, plus the margin.
     void ResizeToPercent(int nPercent);
     void StartConversation();
+
+    // The context menu, loaded afresh at each opening with the states of the
+    // window's switches; the WM_RBUTTONDOWN handler, also run again by the
+    // use-default commands.
+    void ShowContextMenu(UINT nFlags, POINT point);
 
     // The insert-after window of every move: topmost or not by "stayOnTop".
     HWND InsertAfter() const { return m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST; }
@@ -88,10 +96,24 @@ private:
     void OnLButtonDown(UINT nFlags, POINT point);
     void OnLButtonDblClk(UINT nFlags, POINT point);
     void OnMouseMove(UINT nFlags, POINT point);
+    void OnMouseLeave();
+    void OnNcLButtonDown(UINT nHitTest, POINT point);
+    LRESULT OnEnterSizeMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnExitSizeMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     void OnWindowPosChanged(WINDOWPOS* pPos);
     void OnDropFiles(HDROP hDrop);
     void OnSizeDefault();
     void OnSizePreset(UINT nId);
+
+    // The context menu's rows of the message map, and its commands.
+    const MessageMap* ContactMenuMap() const;
+    void SetMenuStates(HMENU hMenu) const;
+    void OnToggle(UINT nId);
+    void OnDisplayRule(UINT nId);
+    void OnUseDefaultDisplayRules();
+    void OnUseDefaultAlerts(UINT nId);
+    void FinishUseDefaultToggle(bool bUseDefault);
 
     // Commands that open a settings dialog; defined with the dialogs they
     // open (dialogs/ContactCommands.cpp).
@@ -109,4 +131,5 @@ private:
     std::string TooltipText() const;
 
     std::string m_strTooltipText; // the tooltip shows it while it is up
+    bool m_bMoving = false;       // the system's move loop runs for the window
 };

@@ -18,6 +18,29 @@ constexpr SizePreset kSizePresets[] = {
     {ID_SIZE_33, 33},   {ID_SIZE_25, 25}, {ID_SIZE_10, 10},
 };
 
+// While the system's move or size loop runs, the window checks the button
+// this often.
+constexpr UINT_PTR kMoveWatchTimer = 1;
+constexpr UINT kMoveWatchMs = 100;
+
+// The left button as the hand holds it now, whatever input is still unread.
+bool LeftButtonHeldNow()
+{
+    const int physicalLeft = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    return GetAsyncKeyState(physicalLeft) & 0x8000;
+}
+
+// Whether a move loop started now ends with the drag: the input read so far
+// has the left button down, and it is still down or its release waits to be
+// read.
+bool DragStillHeld()
+{
+    MSG release;
+    return (GetKeyState(VK_LBUTTON) & 0x8000)
+           && (LeftButtonHeldNow()
+               || PeekMessageA(&release, nullptr, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE));
+}
+
 } // namespace
 
 void CContactWnd::OnLButtonDown(UINT, POINT point)
@@ -39,25 +62,27 @@ void CContactWnd::OnLButtonDblClk(UINT, POINT)
 void CContactWnd::OnMouseMove(UINT nFlags, POINT point)
 {
     if (nFlags & MK_LBUTTON) {
-        HideTooltip();
-        ReleaseCapture();
-        m_bTooltipShown = false;
+        DropTooltip();
         StartMoving(point);
         Default();
         return;
     }
 
-    // Captured, the window keeps getting moves after the pointer has left it.
+    // Captured, the window keeps getting moves after the pointer has left
+    // it, as long as it is the foreground window; the leave notification
+    // tells the rest.
     SetCapture(m_hWnd);
     RECT window = GetWindowRect();
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&window), 2);
     if (!PtInRect(&window, point)) {
-        HideTooltip();
-        ReleaseCapture();
-        m_bTooltipShown = false;
-    } else if (!m_bTooltipShown) {
-        ShowTooltip(point);
-        m_bTooltipShown = true;
+        DropTooltip();
+    } else {
+        TRACKMOUSEEVENT leave = {sizeof(leave), TME_LEAVE, m_hWnd, 0};
+        TrackMouseEvent(&leave);
+        if (!m_bTooltipShown) {
+            ShowTooltip(point);
+            m_bTooltipShown = true;
+        }
     }
     Default();
 }
@@ -68,6 +93,48 @@ void CContactWnd::StartMoving(POINT point)
     // until the button is released. The message takes screen coordinates.
     ClientToScreen(m_hWnd, &point);
     PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+}
+
+void CContactWnd::OnNcLButtonDown(UINT nHitTest, POINT)
+{
+    // The window has no caption: a press on it is the request of StartMoving.
+    if (nHitTest != HTCAPTION) {
+        Default();
+        return;
+    }
+    // The move loop ends at the next release of the button that it reads.
+    // Started inside another loop, or when the button is up with no release
+    // left to read, it would hold the program until some later release.
+    if (m_bMoving || !DragStillHeld())
+        return;
+    m_bMoving = true;
+    Default();
+    m_bMoving = false;
+}
+
+LRESULT CContactWnd::OnEnterSizeMove(WPARAM, LPARAM)
+{
+    // The loop ends only at a release that it reads; input read late can
+    // lose one, and the window would then follow the pointer until the next.
+    SetTimer(m_hWnd, kMoveWatchTimer, kMoveWatchMs, nullptr);
+    return Default();
+}
+
+LRESULT CContactWnd::OnExitSizeMove(WPARAM, LPARAM)
+{
+    KillTimer(m_hWnd, kMoveWatchTimer);
+    return Default();
+}
+
+LRESULT CContactWnd::OnTimer(WPARAM wParam, LPARAM)
+{
+    if (wParam != kMoveWatchTimer)
+        return Default();
+    // A timer comes only when no input waits: a button up now is a release
+    // the loop will never read. The loop ends at the one posted instead.
+    if (!LeftButtonHeldNow())
+        PostMessage(WM_LBUTTONUP);
+    return 0;
 }
 
 void CContactWnd::OnSizeDefault()

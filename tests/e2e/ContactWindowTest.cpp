@@ -1,5 +1,6 @@
 #include "tests/e2e/Harness.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +8,8 @@
 namespace {
 
 constexpr DWORD kStartMs = 20000;
+// Where the pointer rests between gestures: on no window of the program.
+constexpr POINT kAway = {700, 300};
 
 RECT ClientRectOnScreen(HWND hWnd)
 {
@@ -25,7 +28,12 @@ RECT WorkArea()
 
 class ContactWindowTest : public testing::Test {
 protected:
-    void SetUp() override { ClearSkyletSettings(); }
+    void SetUp() override
+    {
+        ClearSkyletSettings();
+        // A pointer left on a new window would bring its tooltip over it.
+        SetCursorPos(kAway.x, kAway.y);
+    }
 
     // Starts Skylet and waits for the one contact's window to be shown.
     HWND StartWithOneContact(SkyletProcess& skylet)
@@ -43,6 +51,32 @@ protected:
 
     Simulator m_simulator;
 };
+
+std::string MoveTo(int x, int y)
+{
+    return "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y);
+}
+
+std::string MoveAway()
+{
+    return MoveTo(kAway.x, kAway.y);
+}
+
+POINT Centre(HWND hWnd)
+{
+    RECT window = {};
+    GetWindowRect(hWnd, &window);
+    return {(window.left + window.right) / 2, (window.top + window.bottom) / 2};
+}
+
+// Onto the window near its centre, a few pixels off by the step: Wine hears
+// nothing of the pointer over the bare screen, so each coming back lands on
+// another pixel, as a hand's would.
+std::string MoveOnto(HWND hWnd, int nStep = 0)
+{
+    const POINT centre = Centre(hWnd);
+    return MoveTo(centre.x + 3 * nStep, centre.y + 2 * nStep);
+}
 
 TEST_F(ContactWindowTest, TheFrameHasTheStatusColourAndTheNameSitsAlongTheBottom)
 {
@@ -115,22 +149,14 @@ TEST_F(ContactWindowTest, DraggingTheWindowMovesItAndStoresTheNewPlace)
     RECT before = {};
     GetWindowRect(hBob, &before);
 
-    // The pointer presses inside the window, moves, and lets go.
-    const POINT start = {(before.left + before.right) / 2, (before.top + before.bottom) / 2};
-    SetCursorPos(start.x, start.y);
-    Sleep(200);
-    INPUT press = {};
-    press.type = INPUT_MOUSE;
-    press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &press, sizeof(INPUT));
-    Sleep(200);
-    for (int step = 1; step <= 10; ++step) {
-        SetCursorPos(start.x + 20 * step, start.y - 15 * step);
-        Sleep(50);
-    }
-    INPUT release = press;
-    release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &release, sizeof(INPUT));
+    // The pointer presses inside the window, moves, and lets go. Input from
+    // the display, as a hand's, stays with the window it pressed on however
+    // late the program reads it.
+    const POINT start = Centre(hBob);
+    std::string script = MoveTo(start.x, start.y) + "; sleep 0.2; xdotool mousedown 1; sleep 0.2";
+    for (int step = 1; step <= 10; ++step)
+        script += "; " + MoveTo(start.x + 20 * step, start.y - 15 * step) + "; sleep 0.05";
+    ASSERT_TRUE(RunPointer(script + "; xdotool mouseup 1"));
 
     EXPECT_TRUE(WaitUntil(
         [&] {
@@ -154,6 +180,112 @@ TEST_F(ContactWindowTest, ADoubleClickAsksTheMessengerForAConversation)
     EXPECT_TRUE(WaitUntil(
         [&] { return m_simulator.Conversations() == std::vector<std::string>{"bob@example.com"}; },
         10000));
+    EXPECT_TRUE(skylet.Quit());
+}
+
+// The quick drag of a person in a hurry: four short steps up, let go, and
+// away.
+std::string QuickDrag(HWND hWnd)
+{
+    const POINT centre = Centre(hWnd);
+    std::string script = MoveTo(centre.x, centre.y) + "; sleep 0.3; xdotool mousedown 1";
+    for (int step = 1; step <= 4; ++step)
+        script += "; " + MoveTo(centre.x, centre.y - 10 * step) + "; sleep 0.02";
+    return script + "; xdotool mouseup 1; sleep 0.05; " + MoveAway() + "; sleep 0.3; "
+           + MoveTo(kAway.x + 20, kAway.y + 20);
+}
+
+TEST_F(ContactWindowTest, QuickDragsMoveAtMostWithThePointerAndLeaveTheProgramFree)
+{
+    m_simulator.Write({"bob@example.com online Bob", "carol@example.com online Carol"});
+    SkyletProcess skylet;
+    std::vector<HWND> windows;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            windows = skylet.ContactWindows();
+            return windows.size() == 2 && IsWindowVisible(windows[0])
+                   && IsWindowVisible(windows[1]);
+        },
+        kStartMs));
+    // Where the window rests once the program has caught up with the pointer.
+    auto settled = [](HWND hWnd) {
+        RECT now = {}, last = {};
+        WaitUntil(
+            [&] {
+                last = now;
+                Sleep(250);
+                GetWindowRect(hWnd, &now);
+                return EqualRect(&now, &last);
+            },
+            5000);
+        return now;
+    };
+    for (int i = 0; i < 20; ++i) {
+        HWND hWnd = windows[i % 2];
+        const RECT before = settled(hWnd);
+        ASSERT_TRUE(RunPointer(QuickDrag(hWnd)));
+        const RECT after = settled(hWnd);
+        EXPECT_EQ(before.left, after.left) << i;
+        EXPECT_LE(before.top - 40, after.top) << i;
+        EXPECT_GE(before.top, after.top) << i;
+    }
+    EXPECT_TRUE(skylet.Quit());
+}
+
+TEST_F(ContactWindowTest, TheTooltipComesWithThePointerAndGoesWhenItLeaves)
+{
+    m_simulator.Write({"bob@example.com online Bob"});
+    SkyletProcess skylet;
+    HWND hBob = StartWithOneContact(skylet);
+    ASSERT_NE(nullptr, hBob);
+    auto shown = [&] { return skylet.Shows(TOOLTIPS_CLASSA); };
+    auto gone = [&] { return !skylet.Shows(TOOLTIPS_CLASSA); };
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(RunPointer(MoveOnto(hBob, i)));
+        EXPECT_TRUE(WaitUntil(shown, 3000)) << i;
+        ASSERT_TRUE(RunPointer(MoveAway()));
+        EXPECT_TRUE(WaitUntil(gone, 3000)) << i;
+    }
+
+    // It stays while the pointer rests; a press hides it until the pointer
+    // has left once.
+    ASSERT_TRUE(RunPointer(MoveOnto(hBob, 3)));
+    ASSERT_TRUE(WaitUntil(shown, 3000));
+    Sleep(1000);
+    EXPECT_TRUE(skylet.Shows(TOOLTIPS_CLASSA));
+    ASSERT_TRUE(RunPointer("xdotool click 1; sleep 0.2; xdotool mousemove_relative 3 3"));
+    EXPECT_TRUE(WaitUntil(gone, 3000));
+    Sleep(1000);
+    EXPECT_FALSE(skylet.Shows(TOOLTIPS_CLASSA));
+    // The leave notification polls the pointer: it must rest away a while.
+    ASSERT_TRUE(RunPointer(MoveAway() + "; sleep 1.5; " + MoveOnto(hBob, 4)));
+    EXPECT_TRUE(WaitUntil(shown, 3000));
+    EXPECT_TRUE(skylet.Quit());
+}
+
+TEST_F(ContactWindowTest, ARightClickOpensTheMenuAndShowNameHidesTheName)
+{
+    m_simulator.Write({"bob@example.com online Bob"});
+    SkyletProcess skylet;
+    HWND hBob = StartWithOneContact(skylet);
+    ASSERT_NE(nullptr, hBob);
+    ASSERT_TRUE(RunPointer(MoveOnto(hBob) + "; sleep 0.3; xdotool click 3"));
+    ASSERT_TRUE(WaitUntil([&] { return skylet.Shows("#32768"); }, 5000));
+    // The keys go to the window under the pointer. Home selects Start
+    // Conversation..., then down past the separator to Show Photo and Show Name.
+    RECT window = {};
+    GetWindowRect(hBob, &window);
+    ASSERT_TRUE(RunPointer(MoveTo(window.left + 10, window.bottom - 10)
+                           + "; sleep 0.3; xdotool key Home Down Down Return; " + MoveAway()));
+    EXPECT_TRUE(
+        WaitUntil([] { return ReadSkyletInt("bob@example.com", "showName", -1) == 0; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return !skylet.Shows("#32768"); }, 2000));
+    Sleep(500); // let it paint
+    ScreenShot shot(ClientRectOnScreen(hBob));
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = 0; x < shot.Width(); ++x)
+            ASSERT_NE(RGB(255, 255, 0), shot.Pixel(x, y)) << "the name's background at " << x;
+    EXPECT_TRUE(m_simulator.Conversations().empty()) << "the right click alone chose nothing";
     EXPECT_TRUE(skylet.Quit());
 }
 

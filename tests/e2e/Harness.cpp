@@ -39,11 +39,16 @@ std::vector<HWND> TopLevelWindowsOf(DWORD dwProcessId)
     return found.windows;
 }
 
+bool HasClass(HWND hWnd, const char* pszClassName)
+{
+    char className[32] = "";
+    GetClassNameA(hWnd, className, sizeof(className));
+    return lstrcmpiA(className, pszClassName) == 0;
+}
+
 bool IsDialog(HWND hWnd)
 {
-    char className[16] = "";
-    GetClassNameA(hWnd, className, sizeof(className));
-    return lstrcmpA(className, "#32770") == 0;
+    return HasClass(hWnd, "#32770");
 }
 
 } // namespace
@@ -67,6 +72,32 @@ std::string WindowsPath(const std::string& strUnixPath)
         if (c == '/')
             c = '\\';
     return path;
+}
+
+bool RunPointer(const std::string& strCommands, DWORD dwTimeoutMs)
+{
+    // Wine starts a Unix program but gives no handle to wait on: the shell
+    // leaves a mark when it is done.
+    static int s_nRun = 0;
+    const std::string mark = "/tmp/skylet-pointer-" + std::to_string(GetCurrentProcessId()) + "-"
+                             + std::to_string(++s_nRun);
+    std::string commandLine = "Z:\\bin\\sh -c \"" + strCommands + "; touch " + mark + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    if (process.hProcess)
+        CloseHandle(process.hProcess);
+    if (process.hThread)
+        CloseHandle(process.hThread);
+    const std::string windowsMark = WindowsPath(mark);
+    const bool bDone = WaitUntil(
+        [&] { return GetFileAttributesA(windowsMark.c_str()) != INVALID_FILE_ATTRIBUTES; },
+        dwTimeoutMs);
+    DeleteFileA(windowsMark.c_str());
+    return bDone;
 }
 
 void ClearSkyletSettings()
@@ -193,9 +224,17 @@ DWORD SkyletProcess::ExitCode() const
 
 bool SkyletProcess::Quit(DWORD dwTimeoutMs)
 {
-    // The main window opens after the first poll, whose alerts take their time.
-    WaitUntil([&] { return MainWindow() != nullptr || !Running(); }, dwTimeoutMs);
-    if (HWND hMain = MainWindow())
+    // The main window opens only after the first poll, which may still be
+    // running when the contact windows already show: a Cancel is posted
+    // once there is a window to take it.
+    HWND hMain = nullptr;
+    WaitUntil(
+        [&] {
+            hMain = MainWindow();
+            return hMain != nullptr || !Running();
+        },
+        dwTimeoutMs);
+    if (hMain)
         PostMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
     if (WaitForSingleObject(m_process.hProcess, dwTimeoutMs) == WAIT_OBJECT_0)
         return true;
@@ -245,6 +284,14 @@ HWND SkyletProcess::ContactWindowAt(int nLeft, int nTop) const
             return hWnd;
     }
     return nullptr;
+}
+
+bool SkyletProcess::Shows(const char* pszClassName) const
+{
+    for (HWND hWnd : TopLevelWindowsOf(m_process.dwProcessId))
+        if (HasClass(hWnd, pszClassName) && IsWindowVisible(hWnd))
+            return true;
+    return false;
 }
 
 ScreenShot::ScreenShot(const RECT& rect)

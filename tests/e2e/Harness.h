@@ -16,6 +16,11 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD dwTimeoutMs);
 // A Unix path as Wine's Z: drive shows it.
 std::string WindowsPath(const std::string& strUnixPath);
 
+// Moves and presses the pointer of the test display as a person does, by
+// xdotool commands in a shell line, and waits until they are done; false
+// when they do not end in time.
+bool RunPointer(const std::string& strCommands, DWORD dwTimeoutMs = 30000);
+
 // Empties the program's settings (HKCU\Software\KTRX70352846).
 void ClearSkyletSettings();
 int ReadSkyletInt(const std::string& strSection, const char* pszName, int nDefault);
@@ -68,6 +73,9 @@ public:
     std::vector<HWND> ContactWindows() const;
     // The contact window at a stored position, or null.
     HWND ContactWindowAt(int nLeft, int nTop) const;
+    // Whether one of the program's windows of that class shows: tooltips,
+    // menus ("#32768").
+    bool Shows(const char* pszClassName) const;
 
 private:
     PROCESS_INFORMATION m_process = {};

@@ -1,0 +1,253 @@
+// The context menu of a contact window and the commands that apply to that
+// one contact.
+#include "contactwnd/ContactWnd.h"
+
+#include "framework/Menu.h"
+#include "res/resource.h"
+#include "settings/ProfileSection.h"
+
+namespace {
+
+namespace Contact = Settings::Contact;
+namespace Default = Settings::Default;
+
+// A switch of the window's own, inverted by its menu entry and stored at once.
+struct Toggle {
+    UINT nId;
+    bool CContactWnd::*pField;
+    const Settings::BoolValue* pValue;
+};
+
+constexpr Toggle kShowToggles[] = {
+    {ID_SHOW_PHOTO, &CContactWnd::m_bShowPhoto, &Contact::ShowPhoto},
+    {ID_SHOW_NAME, &CContactWnd::m_bShowName, &Contact::ShowName},
+    {ID_SHOW_STATUS_BORDER, &CContactWnd::m_bShowStatusBorder, &Contact::ShowStatusBorder},
+};
+
+// Three alert switches of the contact that follow their "_Default" values
+// while the group's use-default switch is set: the defaults are copied in
+// whenever that switch changes, and the entries are greyed meanwhile.
+struct AlertGroup {
+    UINT nUseDefaultId;
+    bool CContactWnd::*pUseDefault;
+    const Settings::BoolValue* pUseDefaultValue;
+    struct Member {
+        Toggle toggle;
+        const Settings::BoolValue* pDefault;
+    } members[3];
+};
+
+constexpr AlertGroup kSoundAlerts = {
+    ID_USE_DEFAULT_SOUND_ALERTS,
+    &CContactWnd::m_bUseDefaultSoundRules,
+    &Contact::UseDefaultSoundRules,
+    {{{ID_SOUND_WHEN_ONLINE, &CContactWnd::m_bSoundAlertWhenOnline, &Contact::SoundAlertWhenOnline},
+      &Default::PlayOnlineSoundAlert},
+     {{ID_SOUND_WHEN_OFFLINE, &CContactWnd::m_bSoundAlertWhenOffline,
+       &Contact::SoundAlertWhenOffline},
+      &Default::PlayOfflineSoundAlert},
+     {{ID_SOUND_WHEN_STATUS_CHANGES, &CContactWnd::m_bSoundAlertWhenStatusChanges,
+       &Contact::SoundAlertWhenStatusChanges},
+      &Default::PlayChangeSoundAlert}},
+};
+
+constexpr AlertGroup kSpeechAlerts = {
+    ID_USE_DEFAULT_SPEECH_ALERTS,
+    &CContactWnd::m_bUseDefaultSpeechRules,
+    &Contact::UseDefaultSpeechRules,
+    {{{ID_SPEECH_WHEN_ONLINE, &CContactWnd::m_bUseSpeechOnline, &Contact::UseSpeechOnline},
+      &Default::UseSpeechOnline},
+     {{ID_SPEECH_WHEN_OFFLINE, &CContactWnd::m_bUseSpeechOffline, &Contact::UseSpeechOffline},
+      &Default::UseSpeechOffline},
+     {{ID_SPEECH_WHEN_STATUS_CHANGES, &CContactWnd::m_bUseSpeechChange, &Contact::UseSpeechChange},
+      &Default::UseSpeechChange}},
+};
+
+constexpr const AlertGroup* kAlertGroups[] = {&kSoundAlerts, &kSpeechAlerts};
+
+struct RuleCommand {
+    UINT nId;
+    int nRule;
+};
+
+constexpr RuleCommand kRuleCommands[] = {
+    {ID_RULE_SHOW_ALWAYS, Settings::RULE_SHOW_ALWAYS},
+    {ID_RULE_HIDE_ALWAYS, Settings::RULE_HIDE_ALWAYS},
+    {ID_RULE_SHOW_ONLY_WHEN_ONLINE, Settings::RULE_SHOW_ONLY_WHEN_ONLINE},
+    {ID_RULE_HIDE_ONLY_WHEN_OFFLINE, Settings::RULE_HIDE_ONLY_WHEN_OFFLINE},
+};
+
+const Toggle* FindToggle(UINT nId)
+{
+    for (const Toggle& toggle : kShowToggles)
+        if (toggle.nId == nId)
+            return &toggle;
+    for (const AlertGroup* pGroup : kAlertGroups)
+        for (const AlertGroup::Member& member : pGroup->members)
+            if (member.toggle.nId == nId)
+                return &member.toggle;
+    return nullptr;
+}
+
+const AlertGroup* FindAlertGroup(UINT nUseDefaultId)
+{
+    for (const AlertGroup* pGroup : kAlertGroups)
+        if (pGroup->nUseDefaultId == nUseDefaultId)
+            return pGroup;
+    return nullptr;
+}
+
+// How the menu lines up with the pointer: below it, or above it when the
+// work area has more room there. Never over it, where the release of the
+// button that opened the menu would choose an entry.
+UINT MenuAlignment(POINT pointer)
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    return pointer.y - work.top > work.bottom - pointer.y ? TPM_BOTTOMALIGN : TPM_TOPALIGN;
+}
+
+void CheckItem(HMENU hMenu, UINT nId, bool bChecked)
+{
+    CheckMenuItem(hMenu, nId, MF_BYCOMMAND | (bChecked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void EnableItem(HMENU hMenu, UINT nId, bool bEnabled)
+{
+    EnableMenuItem(hMenu, nId, MF_BYCOMMAND | (bEnabled ? MF_ENABLED : MF_GRAYED));
+}
+
+} // namespace
+
+const MessageMap* CContactWnd::ContactMenuMap() const
+{
+    static const MessageMap map(
+        CDialog::GetMessageMap(),
+        {
+            MapMessage<&CContactWnd::ShowContextMenu>(WM_RBUTTONDOWN),
+            MapCommand<&CContactWnd::StartConversation>(ID_START_CONVERSATION),
+            MapCommand<&CContactWnd::OnToggle>(ID_SHOW_PHOTO),
+            MapCommand<&CContactWnd::OnToggle>(ID_SHOW_NAME),
+            MapCommand<&CContactWnd::OnToggle>(ID_SHOW_STATUS_BORDER),
+            MapCommand<&CContactWnd::OnUseDefaultDisplayRules>(ID_USE_DEFAULT_DISPLAY_RULES),
+            MapCommand<&CContactWnd::OnDisplayRule>(ID_RULE_SHOW_ALWAYS),
+            MapCommand<&CContactWnd::OnDisplayRule>(ID_RULE_HIDE_ALWAYS),
+            MapCommand<&CContactWnd::OnDisplayRule>(ID_RULE_SHOW_ONLY_WHEN_ONLINE),
+            MapCommand<&CContactWnd::OnDisplayRule>(ID_RULE_HIDE_ONLY_WHEN_OFFLINE),
+            MapCommand<&CContactWnd::OnUseDefaultAlerts>(ID_USE_DEFAULT_SOUND_ALERTS),
+            MapCommand<&CContactWnd::OnToggle>(ID_SOUND_WHEN_ONLINE),
+            MapCommand<&CContactWnd::OnToggle>(ID_SOUND_WHEN_OFFLINE),
+            MapCommand<&CContactWnd::OnToggle>(ID_SOUND_WHEN_STATUS_CHANGES),
+            MapCommand<&CContactWnd::OnUseDefaultAlerts>(ID_USE_DEFAULT_SPEECH_ALERTS),
+            MapCommand<&CContactWnd::OnToggle>(ID_SPEECH_WHEN_ONLINE),
+            MapCommand<&CContactWnd::OnToggle>(ID_SPEECH_WHEN_OFFLINE),
+            MapCommand<&CContactWnd::OnToggle>(ID_SPEECH_WHEN_STATUS_CHANGES),
+        });
+    return &map;
+}
+
+void CContactWnd::ShowContextMenu(UINT nFlags, POINT point)
+{
+    // The tooltip stays marked as shown: it does not come back until the
+    // pointer has left the window once.
+    HideTooltip();
+    m_nMenuFlags = static_cast<int>(nFlags);
+    m_ptMenu = point;
+    POINT pointer = point;
+    ClientToScreen(m_hWnd, &pointer);
+
+    CMenu menu;
+    if (menu.Load(IDR_CONTACT_MENU)) {
+        HMENU hPopup = menu.GetSubMenu(0);
+        SetMenuDefaultItem(hPopup, ID_START_CONVERSATION, FALSE);
+        SetMenuStates(hPopup);
+        const UINT nAlign = MenuAlignment(pointer);
+        // Below the pointer, the menu starts one pixel lower, off its hot spot.
+        const int y = nAlign == TPM_TOPALIGN ? pointer.y + 1 : pointer.y;
+        TrackPopup(hPopup, TPM_RIGHTBUTTON | nAlign, pointer.x, y, m_hWnd);
+    }
+    Default();
+}
+
+void CContactWnd::SetMenuStates(HMENU hMenu) const
+{
+    for (const Toggle& toggle : kShowToggles)
+        CheckItem(hMenu, toggle.nId, this->*toggle.pField);
+    for (const AlertGroup* pGroup : kAlertGroups) {
+        const bool bUseDefault = this->*pGroup->pUseDefault;
+        CheckItem(hMenu, pGroup->nUseDefaultId, bUseDefault);
+        for (const AlertGroup::Member& member : pGroup->members)
+            EnableItem(hMenu, member.toggle.nId, !bUseDefault);
+    }
+    for (const AlertGroup* pGroup : kAlertGroups)
+        for (const AlertGroup::Member& member : pGroup->members)
+            CheckItem(hMenu, member.toggle.nId, this->*member.toggle.pField);
+    CheckItem(hMenu, ID_USE_DEFAULT_DISPLAY_RULES, m_bUseDefaultDisplayRules);
+    for (const RuleCommand& command : kRuleCommands)
+        EnableItem(hMenu, command.nId, !m_bUseDefaultDisplayRules);
+    // A rule outside the table, stored by hand, checks none.
+    for (const RuleCommand& command : kRuleCommands)
+        CheckItem(hMenu, command.nId, m_nDisplayRule == command.nRule);
+}
+
+void CContactWnd::OnToggle(UINT nId)
+{
+    const Toggle* pToggle = FindToggle(nId);
+    if (!pToggle)
+        return;
+    bool& bField = this->*pToggle->pField;
+    bField = !bField;
+    Section().Write(*pToggle->pValue, bField);
+    RedrawNow();
+}
+
+void CContactWnd::OnDisplayRule(UINT nId)
+{
+    for (const RuleCommand& command : kRuleCommands) {
+        if (command.nId != nId || command.nRule == m_nDisplayRule)
+            continue;
+        m_nDisplayRule = command.nRule;
+        Section().Write(Contact::DisplayRule, m_nDisplayRule);
+        RepaintNow();
+    }
+}
+
+void CContactWnd::OnUseDefaultDisplayRules()
+{
+    m_bUseDefaultDisplayRules = !m_bUseDefaultDisplayRules;
+    m_nDisplayRule = Settings::DefaultSection().Read(Default::DisplayRules);
+    const Settings::ProfileSection section = Section();
+    section.Write(Contact::DisplayRule, m_nDisplayRule);
+    section.Write(Contact::UseDefaultDisplayRules, m_bUseDefaultDisplayRules);
+    FinishUseDefaultToggle(m_bUseDefaultDisplayRules);
+}
+
+void CContactWnd::OnUseDefaultAlerts(UINT nId)
+{
+    const AlertGroup* pGroup = FindAlertGroup(nId);
+    if (!pGroup)
+        return;
+    bool& bUseDefault = this->*pGroup->pUseDefault;
+    bUseDefault = !bUseDefault;
+    // Copied whichever way the switch goes: a contact that stops following
+    // the defaults starts from them.
+    const Settings::ProfileSection defaults = Settings::DefaultSection();
+    for (const AlertGroup::Member& member : pGroup->members)
+        this->*member.toggle.pField = defaults.Read(*member.pDefault);
+    const Settings::ProfileSection section = Section();
+    for (const AlertGroup::Member& member : pGroup->members)
+        section.Write(*member.toggle.pValue, this->*member.toggle.pField);
+    section.Write(*pGroup->pUseDefaultValue, bUseDefault);
+    FinishUseDefaultToggle(bUseDefault);
+}
+
+void CContactWnd::FinishUseDefaultToggle(bool bUseDefault)
+{
+    // Now the contact's own: the menu opens again where it was, with the
+    // group's entries enabled for a choice at once.
+    if (!bUseDefault)
+        ShowContextMenu(static_cast<UINT>(m_nMenuFlags), m_ptMenu);
+    RedrawNow();
+}
