@@ -144,6 +144,10 @@ const MessageMap* CContactWnd::ContactMenuMap() const
             MapCommand<&CContactWnd::OnToggle>(ID_SPEECH_WHEN_ONLINE),
             MapCommand<&CContactWnd::OnToggle>(ID_SPEECH_WHEN_OFFLINE),
             MapCommand<&CContactWnd::OnToggle>(ID_SPEECH_WHEN_STATUS_CHANGES),
+            // The entries that open a settings dialog of this contact.
+            MapCommand<&CContactWnd::OnSetTransparency>(ID_SET_TRANSPARENCY),
+            MapCommand<&CContactWnd::OnSetCustomName>(ID_SET_CUSTOM_NAME),
+            MapCommand<&CContactWnd::OnProperties>(ID_PROPERTIES),
         });
     return &map;
 }

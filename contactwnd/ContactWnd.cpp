@@ -74,10 +74,6 @@ const MessageMap* CContactWnd::GetMessageMap() const
             MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_33),
             MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_25),
             MapCommand<&CContactWnd::OnSizePreset>(ID_SIZE_10),
-            // Settings dialogs of this contact.
-            MapCommand<&CContactWnd::OnSetCustomName>(ID_SET_CUSTOM_NAME),
-            MapCommand<&CContactWnd::OnProperties>(ID_PROPERTIES),
-            MapCommand<&CContactWnd::OnSetTransparency>(ID_SET_TRANSPARENCY),
         });
     return &map;
 }
