@@ -286,12 +286,12 @@ HWND SkyletProcess::ContactWindowAt(int nLeft, int nTop) const
     return nullptr;
 }
 
-bool SkyletProcess::Shows(const char* pszClassName) const
+HWND SkyletProcess::Shows(const char* pszClassName) const
 {
     for (HWND hWnd : TopLevelWindowsOf(m_process.dwProcessId))
         if (HasClass(hWnd, pszClassName) && IsWindowVisible(hWnd))
-            return true;
-    return false;
+            return hWnd;
+    return nullptr;
 }
 
 ScreenShot::ScreenShot(const RECT& rect)

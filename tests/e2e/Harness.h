@@ -73,9 +73,9 @@ public:
     std::vector<HWND> ContactWindows() const;
     // The contact window at a stored position, or null.
     HWND ContactWindowAt(int nLeft, int nTop) const;
-    // Whether one of the program's windows of that class shows: tooltips,
-    // menus ("#32768").
-    bool Shows(const char* pszClassName) const;
+    // The program's shown window of that class, or null: tooltips, menus
+    // ("#32768").
+    HWND Shows(const char* pszClassName) const;
 
 private:
     PROCESS_INFORMATION m_process = {};
