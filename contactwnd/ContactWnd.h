@@ -1,6 +1,8 @@
 #pragma once
 
 #include "contactwnd/PhotoImage.h"
+#include "core/ContactRecord.h"
+#include "core/Liste.h"
 #include "framework/Dialog.h"
 #include "framework/OwnedWindow.h"
 #include "settings/ProfileSection.h"
@@ -8,8 +10,6 @@
 #include <commctrl.h>
 
 #include <string>
-
-class ContactRecord;
 
 // The default window is the 64-pixel photo plus a 10-pixel margin: 74 x 74,
 // and windows are placed 74 pixels apart.
@@ -133,3 +133,13 @@ private:
     std::string m_strTooltipText; // the tooltip shows it while it is up
     bool m_bMoving = false;       // the system's move loop runs for the window
 };
+
+// Every contact's window, in list order.
+template <typename Visit>
+void ForEachContactWindow(Visit visit)
+{
+    ForEachContact([&](ContactRecord* pRecord) {
+        if (pRecord->m_pWnd)
+            visit(*pRecord->m_pWnd);
+    });
+}

@@ -22,16 +22,6 @@ namespace {
 // Where the all-contacts transparency dialog starts: alpha 135.
 constexpr int kAllContactsTransparency = 50;
 
-// Every contact window, in list order.
-template <typename Visit>
-void ForEachContactWindow(Visit visit)
-{
-    ForEachContact([&](ContactRecord* pRecord) {
-        if (pRecord->m_pWnd)
-            visit(*pRecord->m_pWnd);
-    });
-}
-
 // A stored colour as GDI and the chooser take it: one written by hand with
 // its high byte set would name no colour, or a palette entry.
 COLORREF ReadColor(const Settings::ColorValue& value)

@@ -22,10 +22,7 @@ namespace {
 // routine moves it in.
 void RepaintContactWindows()
 {
-    ForEachContact([](ContactRecord* pRecord) {
-        if (pRecord->m_pWnd)
-            pRecord->m_pWnd->RepaintNow();
-    });
+    ForEachContactWindow([](CContactWnd& wnd) { wnd.RepaintNow(); });
 }
 
 } // namespace

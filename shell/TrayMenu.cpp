@@ -47,7 +47,7 @@ BOOL CALLBACK VisitContactWindow(HWND hWnd, LPARAM lParam)
 
 // The windows of the contacts, those of records still being created included.
 template <typename Visit>
-void ForEachContactWindow(Visit visit)
+void ForEachThreadContactWindow(Visit visit)
 {
     EnumThreadWindows(GetCurrentThreadId(), VisitContactWindow<Visit>,
                       reinterpret_cast<LPARAM>(&visit));
@@ -91,7 +91,7 @@ void CSkyletDlg::OnClickThrough()
                    "Mouse clics will pass through contact's windows.\n"
                    "Disable this option to retrieve the default behaviour.",
                    "Warning", MB_OK | MB_ICONEXCLAMATION);
-    ForEachContactWindow([bOn](HWND hWnd) {
+    ForEachThreadContactWindow([bOn](HWND hWnd) {
         // Turning it off leaves the window layered: its translucency stays.
         const LONG exStyle = GetWindowLongA(hWnd, GWL_EXSTYLE);
         SetWindowLongA(hWnd, GWL_EXSTYLE,
