@@ -52,21 +52,9 @@ protected:
     Simulator m_simulator;
 };
 
-std::string MoveTo(int x, int y)
-{
-    return "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y);
-}
-
 std::string MoveAway()
 {
     return MoveTo(kAway.x, kAway.y);
-}
-
-POINT Centre(HWND hWnd)
-{
-    RECT window = {};
-    GetWindowRect(hWnd, &window);
-    return {(window.left + window.right) / 2, (window.top + window.bottom) / 2};
 }
 
 // Onto the window near its centre, a few pixels off by the step: Wine hears

@@ -65,6 +65,14 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD dwTimeoutMs)
     }
 }
 
+int Count(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 std::string WindowsPath(const std::string& strUnixPath)
 {
     std::string path = "Z:" + strUnixPath;
@@ -98,6 +106,18 @@ bool RunPointer(const std::string& strCommands, DWORD dwTimeoutMs)
         dwTimeoutMs);
     DeleteFileA(windowsMark.c_str());
     return bDone;
+}
+
+std::string MoveTo(int x, int y)
+{
+    return "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y);
+}
+
+POINT Centre(HWND hWnd)
+{
+    RECT window = {};
+    GetWindowRect(hWnd, &window);
+    return {(window.left + window.right) / 2, (window.top + window.bottom) / 2};
 }
 
 void ClearSkyletSettings()

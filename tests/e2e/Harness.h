@@ -13,6 +13,9 @@
 // Waits until the condition holds, checking every 50 ms; false on timeout.
 bool WaitUntil(const std::function<bool()>& condition, DWORD dwTimeoutMs);
 
+// How many times a part occurs in a text, such as a name in the log.
+int Count(const std::string& text, const std::string& part);
+
 // A Unix path as Wine's Z: drive shows it.
 std::string WindowsPath(const std::string& strUnixPath);
 
@@ -20,6 +23,10 @@ std::string WindowsPath(const std::string& strUnixPath);
 // xdotool commands in a shell line, and waits until they are done; false
 // when they do not end in time.
 bool RunPointer(const std::string& strCommands, DWORD dwTimeoutMs = 30000);
+// The xdotool command that moves the pointer to a point of the screen.
+std::string MoveTo(int x, int y);
+// A window's centre on the screen.
+POINT Centre(HWND hWnd);
 
 // Empties the program's settings (HKCU\Software\KTRX70352846).
 void ClearSkyletSettings();

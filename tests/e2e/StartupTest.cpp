@@ -14,14 +14,6 @@ constexpr DWORD kStartMs = 20000;
 // A poll every five seconds, and a simulator that may first have to start.
 constexpr DWORD kNextPollMs = 15000;
 
-int Count(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 class StartupTest : public testing::Test {
 protected:
     void SetUp() override { ClearSkyletSettings(); }

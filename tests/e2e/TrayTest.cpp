@@ -13,11 +13,7 @@ constexpr DWORD kNextPollMs = 15000;
 
 int LogEntries(const std::string& log)
 {
-    int count = 0;
-    for (size_t at = log.find("    \r\n\r"); at != std::string::npos;
-         at = log.find("    \r\n\r", at + 1))
-        ++count;
-    return count;
+    return Count(log, "    \r\n\r");
 }
 
 BOOL CALLBACK CollectTrayIcons(HWND hWnd, LPARAM lParam)
