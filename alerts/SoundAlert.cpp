@@ -1,6 +1,7 @@
 #include "alerts/SoundAlert.h"
 
 #include "core/ContactStatus.h"
+#include "framework/Handle.h"
 #include "framework/Sound.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -36,12 +37,9 @@ const EventSound& EventSoundOf(AlertEvent event)
 // does not open, and the built-in sound plays instead of half a file.
 bool CanOpenForReading(const char* pszPath)
 {
-    HANDLE hFile = CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(hFile);
-    return true;
+    const CHandle file(CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
 }
 
 } // namespace
