@@ -51,6 +51,13 @@ bool IsDialog(HWND hWnd)
     return HasClass(hWnd, "#32770");
 }
 
+BOOL CALLBACK CollectTrayIcons(HWND hWnd, LPARAM lParam)
+{
+    if (HasClass(hWnd, "__winex11_tray_icon"))
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+}
+
 } // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD dwTimeoutMs)
@@ -312,6 +319,14 @@ HWND SkyletProcess::Shows(const char* pszClassName) const
         if (HasClass(hWnd, pszClassName) && IsWindowVisible(hWnd))
             return hWnd;
     return nullptr;
+}
+
+std::vector<HWND> TrayIcons()
+{
+    std::vector<HWND> icons;
+    if (HWND hTray = FindWindowA("__winex11_standalone_tray", nullptr))
+        EnumChildWindows(hTray, CollectTrayIcons, reinterpret_cast<LPARAM>(&icons));
+    return icons;
 }
 
 ScreenShot::ScreenShot(const RECT& rect)

@@ -88,6 +88,10 @@ private:
     PROCESS_INFORMATION m_process = {};
 };
 
+// The icons of Wine's notification area, each a window of its own, in the
+// order they were added.
+std::vector<HWND> TrayIcons();
+
 // A copy of what the screen shows in a rectangle, to read its pixels.
 class ScreenShot {
 public:

@@ -11,24 +11,6 @@ namespace {
 
 constexpr DWORD kStartMs = 20000;
 
-BOOL CALLBACK CollectTrayIcon(HWND hWnd, LPARAM lParam)
-{
-    char className[64] = "";
-    GetClassNameA(hWnd, className, sizeof(className));
-    if (lstrcmpA(className, "__winex11_tray_icon") == 0)
-        ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-// The icons of Wine's notification area, each a window of its own.
-int TrayIconCount()
-{
-    int count = 0;
-    if (HWND hTray = FindWindowA("__winex11_standalone_tray", nullptr))
-        EnumChildWindows(hTray, CollectTrayIcon, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 class LongRunTest : public testing::Test {
 protected:
     void SetUp() override
@@ -72,10 +54,11 @@ TEST_F(LongRunTest, ASecondStartBringsUpTheRunningCopysLogAndEnds)
 
 TEST_F(LongRunTest, TheTrayIconComesBackWhenTheTaskbarIsMadeAnew)
 {
-    const int nIconsBefore = TrayIconCount();
+    const size_t nIconsBefore = TrayIcons().size();
     SkyletProcess skylet;
     ASSERT_NE(nullptr, StartAndWait(skylet));
-    ASSERT_EQ(nIconsBefore + 1, TrayIconCount());
+    // The notification area makes its icon windows in a process of its own.
+    ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == nIconsBefore + 1; }, 5000));
 
     // A shell that restarts has lost every icon, and says so to every window.
     NOTIFYICONDATAA icon = {};
@@ -83,9 +66,9 @@ TEST_F(LongRunTest, TheTrayIconComesBackWhenTheTaskbarIsMadeAnew)
     icon.hWnd = skylet.MainWindow();
     icon.uID = 1;
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
-    ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == nIconsBefore; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == nIconsBefore; }, 5000));
     SendMessageA(skylet.MainWindow(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == nIconsBefore + 1; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return TrayIcons().size() == nIconsBefore + 1; }, 5000));
     EXPECT_TRUE(skylet.Quit());
 }
 
@@ -97,8 +80,8 @@ TEST_F(LongRunTest, AWindowLeftOutsideTheDesktopComesBackWhenTheDisplayChanges)
 
     // As if a second monitor on the right had been unplugged.
     SetWindowPos(hBob, nullptr, 1500, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ASSERT_TRUE(WaitUntil([] { return ReadSkyletInt("bob@example.com", "left", -1) == 1500; },
-                          5000));
+    ASSERT_TRUE(
+        WaitUntil([] { return ReadSkyletInt("bob@example.com", "left", -1) == 1500; }, 5000));
     Sleep(1000);
     RECT window = {};
     GetWindowRect(hBob, &window);

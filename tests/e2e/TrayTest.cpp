@@ -16,24 +16,6 @@ int LogEntries(const std::string& log)
     return Count(log, "    \r\n\r");
 }
 
-BOOL CALLBACK CollectTrayIcons(HWND hWnd, LPARAM lParam)
-{
-    char className[64] = "";
-    GetClassNameA(hWnd, className, sizeof(className));
-    if (lstrcmpA(className, "__winex11_tray_icon") == 0)
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
-}
-
-// The icons of Wine's notification area, each a window of its own.
-std::vector<HWND> TrayIcons()
-{
-    std::vector<HWND> icons;
-    if (HWND hTray = FindWindowA("__winex11_standalone_tray", nullptr))
-        EnumChildWindows(hTray, CollectTrayIcons, reinterpret_cast<LPARAM>(&icons));
-    return icons;
-}
-
 // The real pointer: a press and a release at a point of the screen.
 void Click(POINT point, DWORD dwDown, DWORD dwUp)
 {
