@@ -55,3 +55,22 @@ void SilenceSounds()
 {
     SetPlaySoundHandler(PlayNothing);
 }
+
+SimulatorContactFile::SimulatorContactFile(const char* pszFileName)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    m_strPath = std::string(temp) + pszFileName;
+    m_simulator.Create(HKEY_CURRENT_USER, "Software\\msgrsim");
+    m_bHadPrevious = m_simulator.QueryString("ContactFile", m_strPrevious);
+    m_simulator.SetString("ContactFile", m_strPath);
+}
+
+SimulatorContactFile::~SimulatorContactFile()
+{
+    if (m_bHadPrevious)
+        m_simulator.SetString("ContactFile", m_strPrevious);
+    else
+        m_simulator.DeleteValue("ContactFile");
+    DeleteFileA(m_strPath.c_str());
+}

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "framework/RegKey.h"
 #include "framework/WinApp.h"
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 // The application object of a benchmark: settings under
@@ -27,3 +29,23 @@ void PrintSpread(const char* pszLabel, std::vector<double> values);
 
 // Sounds would play to their end inside the measures; they go nowhere.
 void SilenceSounds();
+
+// A contact file of the benchmark's own in the temporary folder, which the
+// messenger simulator serves while this object lives; the simulator's former
+// file comes back, and this one goes, at the end.
+class SimulatorContactFile {
+public:
+    explicit SimulatorContactFile(const char* pszFileName);
+    ~SimulatorContactFile();
+
+    SimulatorContactFile(const SimulatorContactFile&) = delete;
+    SimulatorContactFile& operator=(const SimulatorContactFile&) = delete;
+
+    const std::string& Path() const { return m_strPath; }
+
+private:
+    CRegKey m_simulator;
+    std::string m_strPath;
+    std::string m_strPrevious;
+    bool m_bHadPrevious = false;
+};

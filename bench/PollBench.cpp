@@ -6,7 +6,6 @@
 #include "core/Liste.h"
 #include "core/Messenger.h"
 #include "core/PollCycle.h"
-#include "framework/RegKey.h"
 #include "shell/SkyletDlg.h"
 
 #include <commctrl.h>
@@ -17,8 +16,6 @@
 #include <vector>
 
 namespace {
-
-const char kSimulatorKey[] = "Software\\msgrsim";
 
 void WriteContacts(const std::string& strPath, int nContacts, const char* pszStatus)
 {
@@ -68,14 +65,8 @@ int main()
         return 1;
     app.m_pMainWnd = &dlg;
 
-    char temp[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, temp);
-    const std::string path = std::string(temp) + "skylet-pollbench-contacts.txt";
-    CRegKey simulator;
-    simulator.Create(HKEY_CURRENT_USER, kSimulatorKey);
-    std::string previous;
-    const bool bHadPrevious = simulator.QueryString("ContactFile", previous);
-    simulator.SetString("ContactFile", path);
+    const SimulatorContactFile contactFile("skylet-pollbench-contacts.txt");
+    const std::string& path = contactFile.Path();
 
     // The simulator ends with its last object; a session held open keeps it
     // running, as the messenger client is, so no cycle pays for its start.
@@ -120,10 +111,5 @@ int main()
 
     theContacts.Vider();
     app.m_pMainWnd = nullptr;
-    if (bHadPrevious)
-        simulator.SetString("ContactFile", previous);
-    else
-        simulator.DeleteValue("ContactFile");
-    DeleteFileA(path.c_str());
     return 0;
 }

@@ -11,7 +11,6 @@
 #include "core/Liste.h"
 #include "core/Messenger.h"
 #include "core/PollCycle.h"
-#include "framework/RegKey.h"
 #include "tests/support/ProcessCounts.h"
 
 #include <commctrl.h>
@@ -24,7 +23,6 @@
 
 namespace {
 
-const char kSimulatorKey[] = "Software\\msgrsim";
 constexpr int kContacts = 30;
 constexpr int kReportEvery = 1000;
 constexpr int kEmptyEvery = 500;
@@ -95,14 +93,8 @@ int main(int argc, char** argv)
     BenchApp app("SoakBench");
     SilenceSounds();
 
-    char temp[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, temp);
-    const std::string path = std::string(temp) + "skylet-soak-contacts.txt";
-    CRegKey simulator;
-    simulator.Create(HKEY_CURRENT_USER, kSimulatorKey);
-    std::string previous;
-    const bool bHadPrevious = simulator.QueryString("ContactFile", previous);
-    simulator.SetString("ContactFile", path);
+    const SimulatorContactFile contactFile("skylet-soak-contacts.txt");
+    const std::string& path = contactFile.Path();
 
     // The simulator keeps running, as a signed-in messenger does: each cycle
     // attaches to it instead of starting a new server process.
@@ -133,11 +125,6 @@ int main(int argc, char** argv)
     }
 
     theContacts.Vider();
-    if (bHadPrevious)
-        simulator.SetString("ContactFile", previous);
-    else
-        simulator.DeleteValue("ContactFile");
-    DeleteFileA(path.c_str());
     CoUninitialize();
     return nExit;
 }
