@@ -172,7 +172,8 @@ cleanup() {
 trap cleanup EXIT
 
 # A throwaway prefix in the build folder, on an Xvfb of our own, with its
-# desktop held and the messenger simulator registered.
+# desktop held, the messenger simulator registered and the stand-in voice in
+# place of Wine's.
 throwaway_prefix() {
     start_xvfb
     rm -rf "$BUILD_DIR/$1"
@@ -181,6 +182,7 @@ throwaway_prefix() {
     without_window_manager
     hold_desktop
     register_simulator
+    register_standin_voice
 }
 
 # Wine plays sounds through ALSA. With no sound card, ALSA's default device
@@ -208,6 +210,12 @@ has_sound_card() {
 # The messenger simulator, which COM starts on demand as the messenger.
 register_simulator() {
     wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" /regserver >/dev/null
+}
+
+# Wine's own voice speaks nothing and is slow to make; the stand-in answers
+# at once and can record what it is asked to say (tests/support/StandInVoice.h).
+register_standin_voice() {
+    wine regsvr32 /s "$BUILD_DIR/tests/support/StandInVoice.dll" >/dev/null
 }
 
 SIMULATOR_PID=

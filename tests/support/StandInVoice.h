@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The stand-in voice that the test and benchmark prefixes register over the
+// system's voice (StandInVoice.dll): every Skylet.exe run there speaks
+// through it. Its settings, under HKCU\Software\SkyletStandInVoice:
+//   "Record"  (REG_SZ): a file to which each Speak adds one record line;
+//   "SpeakMs" (REG_DWORD): how long each Speak takes before it returns.
+// Without them a Speak returns at once and is not recorded.
+inline constexpr char kStandInVoiceKey[] = "Software\\SkyletStandInVoice";
+inline constexpr char kStandInVoiceRecord[] = "Record";
+inline constexpr char kStandInVoiceSpeakMs[] = "SpeakMs";
+
+// One Speak as the record line keeps it: "<flags>\t<text>", the text in
+// printable ASCII, with "\\", "\r", "\n", "\t", "\xNN" for the other
+// characters below 0x80 and "\u{NNNN}" for the UTF-16 units above.
+struct SpokenText {
+    DWORD dwFlags = 0;
+    std::string strText; // escaped as in the record
+};
+
+// The text as the record writes it.
+std::string EscapeSpokenText(const wchar_t* pszText);
+std::string SpokenRecordLine(const wchar_t* pszText, DWORD dwFlags);
+// The records of a file, oldest first; none when it cannot be read.
+std::vector<SpokenText> ReadSpokenRecords(const std::string& strPath);
