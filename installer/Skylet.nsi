@@ -44,11 +44,32 @@ VIAddVersionKey "LegalCopyright" "MIT License"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; Ends a running Skylet through its own Quit command, as a user would from
-; the tray menu, and waits until its program file can be replaced.
+; How long a Skylet that is still starting may take to open its main window
+; (its first poll speaks every contact that is online), and how long one that
+; was told to quit may take to end, in tenths of a second.
+!define START_LIMIT 1200
+!define END_LIMIT 150
+
+; Ends every running Skylet through its own Quit command, as a user would from
+; the tray menu, and waits until it has ended and its program file is free.
+; A Skylet exists while its single-instance mutex does; one that is still in
+; its first poll has no main window yet, and gets its Quit once it has one.
+; Leaves 1 in $0 when no Skylet runs any more, 0 when one still does.
 !macro DEFINE_QUIT_SKYLET prefix
-Function ${prefix}QuitSkylet
+Function ${prefix}SkyletRuns
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Local\Skylet.Instance") p .r0'
+  ${If} $0 P<> 0
+    System::Call 'kernel32::CloseHandle(p r0)'
+    StrCpy $0 1
+  ${Else}
+    StrCpy $0 0
+  ${EndIf}
+FunctionEnd
+
+; Sends Quit to every main window of Skylet; leaves in $3 how many there were.
+Function ${prefix}SendQuit
   StrCpy $1 0
+  StrCpy $3 0
   ${Do}
     FindWindow $0 "#32770" "Skylet" "" $1
     ${If} $0 = 0
@@ -57,11 +78,39 @@ Function ${prefix}QuitSkylet
     GetDlgItem $2 $0 ${IDC_LOG}
     ${If} $2 <> 0
       SendMessage $0 ${WM_COMMAND} ${ID_TRAY_QUIT} 0 /TIMEOUT=5000
+      IntOp $3 $3 + 1
     ${EndIf}
     StrCpy $1 $0
   ${Loop}
-  ; The program file stays locked until the process has ended.
-  StrCpy $3 0
+FunctionEnd
+
+Function ${prefix}QuitSkylet
+  StrCpy $5 0 ; tenths waited for a main window
+  StrCpy $6 0 ; tenths waited since the last Quit
+  ${Do}
+    Call ${prefix}SkyletRuns
+    ${If} $0 = 0
+      ${Break}
+    ${EndIf}
+    ${If} $6 = 0
+      Call ${prefix}SendQuit
+      ${If} $3 > 0
+        StrCpy $6 1
+      ${ElseIf} $5 >= ${START_LIMIT}
+        StrCpy $0 0
+        Return
+      ${EndIf}
+    ${ElseIf} $6 >= ${END_LIMIT}
+      StrCpy $0 0
+      Return
+    ${Else}
+      IntOp $6 $6 + 1
+    ${EndIf}
+    IntOp $5 $5 + 1
+    Sleep 100
+  ${Loop}
+  ; The program file stays locked a moment after the process has ended.
+  StrCpy $5 0
   ${DoWhile} ${FileExists} "$INSTDIR\Skylet.exe"
     ClearErrors
     FileOpen $4 "$INSTDIR\Skylet.exe" a
@@ -69,11 +118,28 @@ Function ${prefix}QuitSkylet
       FileClose $4
       ${Break}
     ${EndIf}
-    IntOp $3 $3 + 1
-    ${If} $3 > 100
-      ${Break}
+    IntOp $5 $5 + 1
+    ${If} $5 > ${END_LIMIT}
+      StrCpy $0 0
+      Return
     ${EndIf}
     Sleep 100
+  ${Loop}
+  StrCpy $0 1
+FunctionEnd
+
+; Nothing is removed or replaced while Skylet runs: the user is asked to end
+; it and try again, and a silent run ends with error level 2.
+Function ${prefix}StopSkyletOrAbort
+  ${Do}
+    Call ${prefix}QuitSkylet
+    ${If} $0 = 1
+      Return
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Skylet is still running and could not be stopped.$\r$\nQuit it from its icon in the notification area, then choose Retry." /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Abort
+  retry:
   ${Loop}
 FunctionEnd
 !macroend
@@ -82,7 +148,7 @@ FunctionEnd
 
 Section "Skylet"
   SetShellVarContext current
-  Call QuitSkylet
+  Call StopSkyletOrAbort
   SetOutPath "$INSTDIR"
   File "/oname=Skylet.exe" "${SKYLET_EXE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -112,7 +178,7 @@ SectionEnd
 ; a user who installs again finds the windows where they were.
 Section "Uninstall"
   SetShellVarContext current
-  Call un.QuitSkylet
+  Call un.StopSkyletOrAbort
   Delete "$INSTDIR\Skylet.exe"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"

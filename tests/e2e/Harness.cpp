@@ -8,6 +8,7 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -16,6 +17,10 @@ namespace {
 const char kSettingsKey[] = "Software\\KTRX70352846";
 const char kProfileKey[] = "Software\\KTRX70352846\\KTRX70352846";
 const char kSimulatorKey[] = "Software\\msgrsim";
+// How long a Skylet that a test left running may take to quit.
+constexpr DWORD kQuitLeftoverMs = 30000;
+// How long what a test started may take to end by itself after it.
+constexpr DWORD kSettleMs = 10000;
 
 struct ProcessWindows {
     DWORD dwProcessId;
@@ -190,11 +195,58 @@ Simulator::~Simulator()
     SHFileOperationA(&operation);
 }
 
-void Simulator::Write(const std::vector<std::string>& lines) const
+void Simulator::Write(const std::vector<std::string>& lines)
 {
     std::ofstream file(m_strFile, std::ios::binary | std::ios::trunc);
+    file << "# write " << ++m_nWrites << "\r\n";
     for (const std::string& line : lines)
         file << line << "\r\n";
+}
+
+bool Simulator::WaitForExchange(DWORD dwTimeoutMs) const
+{
+    const std::string done = "done # write " + std::to_string(m_nWrites);
+    return WaitUntil(
+        [&] {
+            std::ifstream log(m_strFile + ".exchanges.log", std::ios::binary);
+            std::string line;
+            while (std::getline(log, line))
+                if (line == done + "\r")
+                    return true;
+            return false;
+        },
+        dwTimeoutMs);
+}
+
+StandInVoice::StandInVoice()
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
+    m_strRecord = std::string(temp) + "skylet-e2e-" + pInfo->test_suite_name() + "-" + pInfo->name()
+                  + "-spoken.txt";
+    DeleteFileA(m_strRecord.c_str());
+    CRegKey key;
+    if (key.Create(HKEY_CURRENT_USER, kStandInVoiceKey) == ERROR_SUCCESS)
+        key.SetString(kStandInVoiceRecord, m_strRecord);
+}
+
+StandInVoice::~StandInVoice()
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, kStandInVoiceKey);
+    DeleteFileA(m_strRecord.c_str());
+}
+
+void StandInVoice::SetSpeakMs(DWORD dwSpeakMs) const
+{
+    CRegKey key;
+    if (key.Create(HKEY_CURRENT_USER, kStandInVoiceKey) == ERROR_SUCCESS)
+        key.SetDword(kStandInVoiceSpeakMs, dwSpeakMs);
+}
+
+std::vector<SpokenText> StandInVoice::Spoken() const
+{
+    return ReadSpokenRecords(m_strRecord);
 }
 
 std::vector<std::string> Simulator::Conversations() const
@@ -227,10 +279,10 @@ SkyletProcess::SkyletProcess(const std::string& strArguments, const std::string&
 
 SkyletProcess::~SkyletProcess()
 {
-    if (Running()) {
-        TerminateProcess(m_process.hProcess, 99);
-        WaitForSingleObject(m_process.hProcess, 5000);
-    }
+    // Killed in the middle of a poll, it would leave the messenger's server
+    // running for good: it is asked first, as a user would.
+    if (Running())
+        Quit(kQuitLeftoverMs);
     if (m_process.hProcess) {
         CloseHandle(m_process.hThread);
         CloseHandle(m_process.hProcess);
@@ -352,18 +404,97 @@ COLORREF ScreenShot::Pixel(int x, int y) const
     return GetPixel(m_hDC, x, y);
 }
 
-int ProcessCount(const char* pszExeName)
+namespace {
+
+bool g_bLeftoverFound = false;
+
+std::vector<DWORD> ProcessesNamed(const char* pszExeName)
 {
+    std::vector<DWORD> ids;
     HANDLE hSnapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (hSnapshot == INVALID_HANDLE_VALUE)
-        return -1;
-    int count = 0;
+        return ids;
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof(entry);
     for (BOOL bMore = Process32First(hSnapshot, &entry); bMore;
          bMore = Process32Next(hSnapshot, &entry))
         if (lstrcmpiA(entry.szExeFile, pszExeName) == 0)
-            ++count;
+            ids.push_back(entry.th32ProcessID);
     CloseHandle(hSnapshot);
-    return count;
+    return ids;
+}
+
+// Posts a message to every thread of a process.
+void PostToThreadsOf(DWORD dwProcessId, UINT message, WPARAM wParam)
+{
+    HANDLE hSnapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (hSnapshot == INVALID_HANDLE_VALUE)
+        return;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL bMore = Thread32First(hSnapshot, &entry); bMore;
+         bMore = Thread32Next(hSnapshot, &entry))
+        if (entry.th32OwnerProcessID == dwProcessId)
+            PostThreadMessageA(entry.th32ThreadID, message, wParam, 0);
+    CloseHandle(hSnapshot);
+}
+
+// Asks a process to end, by the message given to each of its top-level
+// windows and threads, and kills it when it does not within the limit.
+void EndProcess(DWORD dwProcessId, UINT message, WPARAM wParam, DWORD dwTimeoutMs)
+{
+    HANDLE hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, dwProcessId);
+    if (!hProcess)
+        return;
+    if (message == WM_COMMAND) {
+        for (HWND hWnd : TopLevelWindowsOf(dwProcessId))
+            if (IsDialog(hWnd) && GetDlgItem(hWnd, 1001))
+                PostMessageA(hWnd, message, wParam, 0);
+    } else {
+        PostToThreadsOf(dwProcessId, message, wParam);
+    }
+    if (WaitForSingleObject(hProcess, dwTimeoutMs) != WAIT_OBJECT_0) {
+        TerminateProcess(hProcess, 99);
+        WaitForSingleObject(hProcess, 5000);
+    }
+    CloseHandle(hProcess);
+}
+
+class LeftoverGuard : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo& info) override
+    {
+        // A program that a test let go ends on its own in a moment.
+        WaitUntil([] { return ProcessCount("Skylet.exe") == 0; }, kSettleMs);
+        for (DWORD dwProcessId : ProcessesNamed("Skylet.exe")) {
+            g_bLeftoverFound = true;
+            std::printf("%s.%s left Skylet (process %lu) running: it is ended now\n",
+                        info.test_suite_name(), info.name(),
+                        static_cast<unsigned long>(dwProcessId));
+            EndProcess(dwProcessId, WM_COMMAND, IDCANCEL, kQuitLeftoverMs);
+        }
+        // A server ends with its last object, or waits for a client that
+        // died; its message loop ends it cleanly, so that its class is
+        // withdrawn and the next test's Skylet starts a server of its own.
+        WaitUntil([] { return ProcessCount("msgrsim.exe") == 0; }, kSettleMs);
+        for (DWORD dwProcessId : ProcessesNamed("msgrsim.exe"))
+            EndProcess(dwProcessId, WM_QUIT, 0, kSettleMs);
+        std::fflush(stdout);
+    }
+};
+
+} // namespace
+
+int ProcessCount(const char* pszExeName)
+{
+    return static_cast<int>(ProcessesNamed(pszExeName).size());
+}
+
+void InstallLeftoverGuard()
+{
+    testing::UnitTest::GetInstance()->listeners().Append(new LeftoverGuard);
+}
+
+bool LeftoverFound()
+{
+    return g_bLeftoverFound;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/StandInVoice.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -45,13 +47,37 @@ public:
     Simulator& operator=(const Simulator&) = delete;
 
     // Replaces the whole contact file; each messenger object reads it anew.
-    void Write(const std::vector<std::string>& lines) const;
+    // The file's first line marks this writing, for WaitForExchange.
+    void Write(const std::vector<std::string>& lines);
+    // Waits until a whole exchange with the messenger, a poll of Skylet's,
+    // has served the list as last written; false on timeout.
+    bool WaitForExchange(DWORD dwTimeoutMs) const;
     // The sign-in names conversations were asked for.
     std::vector<std::string> Conversations() const;
 
 private:
     std::string m_strFolder;
     std::string m_strFile;
+    int m_nWrites = 0;
+};
+
+// The stand-in voice's settings for one test (tests/support/StandInVoice.h):
+// what it is asked to say goes to a file of the test's own, and each Speak
+// may take its time. Both settings go at the end of the test.
+class StandInVoice {
+public:
+    StandInVoice();
+    ~StandInVoice();
+
+    StandInVoice(const StandInVoice&) = delete;
+    StandInVoice& operator=(const StandInVoice&) = delete;
+
+    void SetSpeakMs(DWORD dwSpeakMs) const;
+    // What Skylet asked it to say, oldest first.
+    std::vector<SpokenText> Spoken() const;
+
+private:
+    std::string m_strRecord;
 };
 
 // One run of Skylet.exe.
@@ -62,6 +88,7 @@ public:
     explicit SkyletProcess(const std::string& strArguments = "",
                            const std::string& strDirectory = "",
                            const std::string& strExe = WindowsPath(SKYLET_EXE));
+    // A program still running is asked to quit; one that does not is killed.
     ~SkyletProcess();
 
     SkyletProcess(const SkyletProcess&) = delete;
@@ -116,3 +143,12 @@ private:
 
 // How many processes of that executable name run.
 int ProcessCount(const char* pszExeName);
+
+// Ends whatever a test left running once it is over, so that nothing it
+// started outlives it: a Skylet (a fault of the test, which then fails the
+// run) and the messenger simulator's servers, which a Skylet killed in the
+// middle of a poll leaves behind for good. Under Wine every process a test
+// starts holds the test's output open, and the test would not end before it.
+void InstallLeftoverGuard();
+// Whether the guard had to end a Skylet.
+bool LeftoverFound();

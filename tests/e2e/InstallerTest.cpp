@@ -1,16 +1,24 @@
 // The per-user installer as a user runs it: a silent install, the installed
-// program against the simulator, a silent uninstall.
+// program against the simulator, a silent uninstall, also while the program
+// is still starting and while it cannot be stopped.
+#include "framework/ComPtr.h"
 #include "framework/RegKey.h"
 #include "tests/e2e/Harness.h"
 
 #include <gtest/gtest.h>
+#include <oaidl.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <string>
 
 namespace {
 
 constexpr DWORD kStartMs = 20000;
+// The uninstaller waits up to two minutes for a program still starting.
+constexpr DWORD kUninstallMs = 150000;
+const CLSID kSkyletApplication = {
+    0xcca7b049, 0x4158, 0x4d56, {0x91, 0x1c, 0xe2, 0xa6, 0x1a, 0xf4, 0x91, 0xb8}};
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Skylet";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kClsidKey[] = "Software\\Classes\\CLSID\\{cca7b049-4158-4d56-911c-e2a61af491b8}";
@@ -44,7 +52,7 @@ std::string ReadString(HKEY hRoot, const char* pszKey, const char* pszName)
 }
 
 // Runs a program to its end; its exit code, or -1.
-DWORD RunToEnd(std::string commandLine)
+DWORD RunToEnd(std::string commandLine, DWORD dwTimeoutMs = 60000)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
@@ -52,7 +60,7 @@ DWORD RunToEnd(std::string commandLine)
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return static_cast<DWORD>(-1);
-    WaitForSingleObject(process.hProcess, 60000);
+    WaitForSingleObject(process.hProcess, dwTimeoutMs);
     DWORD code = static_cast<DWORD>(-1);
     GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
@@ -60,41 +68,149 @@ DWORD RunToEnd(std::string commandLine)
     return code;
 }
 
+bool HasValue(HKEY hRoot, const char* pszKey, const char* pszName)
+{
+    CRegKey key;
+    std::string value;
+    return key.Open(hRoot, pszKey) == ERROR_SUCCESS && key.QueryString(pszName, value);
+}
+
+// The program installed silently for the current user, and gone again at
+// the end of the test whatever happened in between.
+class InstalledCopy {
+public:
+    InstalledCopy()
+        : folder(ShellFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Skylet"),
+          program(folder + "\\Skylet.exe"), uninstaller(folder + "\\uninstall.exe"),
+          shortcut(ShellFolder(CSIDL_PROGRAMS) + "\\Skylet.lnk"),
+          setupExitCode(RunToEnd("\"" + WindowsPath(SETUP_EXE) + "\" /S"))
+    {
+    }
+
+    ~InstalledCopy()
+    {
+        // In place, so that it is waited for; whatever it leaves goes too.
+        if (FileExists(uninstaller))
+            RunToEnd("\"" + uninstaller + "\" /S _?=" + folder, kUninstallMs);
+        DeleteFileA(program.c_str());
+        DeleteFileA(uninstaller.c_str());
+        RemoveDirectoryA(folder.c_str());
+        DeleteFileA(shortcut.c_str());
+        SHDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
+    }
+
+    InstalledCopy(const InstalledCopy&) = delete;
+    InstalledCopy& operator=(const InstalledCopy&) = delete;
+
+    // Everything the installer puts in place is there.
+    bool Whole() const
+    {
+        return FileExists(program) && FileExists(uninstaller) && FileExists(shortcut)
+               && KeyExists(HKEY_CURRENT_USER, kUninstallKey);
+    }
+    // Everything it put in place, and what the program registered, is gone.
+    void ExpectRemoved() const
+    {
+        EXPECT_FALSE(FileExists(program));
+        EXPECT_FALSE(FileExists(folder));
+        EXPECT_FALSE(FileExists(shortcut));
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallKey));
+        EXPECT_FALSE(HasValue(HKEY_CURRENT_USER, kRunKey, "Skylet"));
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kClsidKey));
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kProgIdKey));
+    }
+
+    const std::string folder;
+    const std::string program;
+    const std::string uninstaller;
+    const std::string shortcut;
+    const DWORD setupExitCode;
+};
+
 TEST(InstallerTest, InstallsForTheUserAloneAndUninstallsAllButTheSettings)
 {
     ClearSkyletSettings();
     Simulator simulator;
     simulator.Write({"bob@example.com online Bob"});
-    const std::string folder = ShellFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Skylet";
-    const std::string program = folder + "\\Skylet.exe";
-    const std::string shortcut = ShellFolder(CSIDL_PROGRAMS) + "\\Skylet.lnk";
-
-    ASSERT_EQ(0u, RunToEnd("\"" + WindowsPath(SETUP_EXE) + "\" /S"));
-    EXPECT_TRUE(FileExists(program));
-    EXPECT_TRUE(FileExists(folder + "\\uninstall.exe"));
-    EXPECT_TRUE(FileExists(shortcut));
-    EXPECT_EQ("\"" + folder + "\\uninstall.exe\"",
+    InstalledCopy copy;
+    ASSERT_EQ(0u, copy.setupExitCode);
+    ASSERT_TRUE(copy.Whole());
+    EXPECT_EQ("\"" + copy.uninstaller + "\"",
               ReadString(HKEY_CURRENT_USER, kUninstallKey, "UninstallString"));
 
-    SkyletProcess skylet("", "", program);
-    ASSERT_TRUE(WaitUntil([&] { return skylet.ContactWindows().size() == 1; }, kStartMs));
-    EXPECT_EQ("\"" + program + "\"", ReadString(HKEY_CURRENT_USER, kRunKey, "Skylet"));
-    EXPECT_EQ(program, ReadString(HKEY_CURRENT_USER,
-                                  (std::string(kClsidKey) + "\\LocalServer32").c_str(), nullptr));
+    SkyletProcess skylet("", "", copy.program);
+    ASSERT_TRUE(WaitUntil([&] { return skylet.MainWindow() != nullptr; }, kStartMs));
+    EXPECT_EQ("\"" + copy.program + "\"", ReadString(HKEY_CURRENT_USER, kRunKey, "Skylet"));
+    EXPECT_EQ(copy.program,
+              ReadString(HKEY_CURRENT_USER, (std::string(kClsidKey) + "\\LocalServer32").c_str(),
+                         nullptr));
 
     // The uninstaller runs from a copy of its own and ends the running
-    // program through its Quit command, which exits with 0.
-    ASSERT_EQ(0u, RunToEnd("\"" + folder + "\\uninstall.exe\" /S"));
+    // program through its Quit command: the test asks it nothing.
+    ASSERT_EQ(0u, RunToEnd("\"" + copy.uninstaller + "\" /S"));
     EXPECT_TRUE(WaitUntil([&] { return !KeyExists(HKEY_CURRENT_USER, kUninstallKey); }, 30000));
     ASSERT_TRUE(WaitUntil([&] { return !skylet.Running(); }, 15000));
-    EXPECT_EQ(0u, skylet.ExitCode()) << "ended by its Quit command, not killed";
-    EXPECT_FALSE(FileExists(program));
-    EXPECT_FALSE(FileExists(folder));
-    EXPECT_FALSE(FileExists(shortcut));
-    EXPECT_EQ("", ReadString(HKEY_CURRENT_USER, kRunKey, "Skylet"));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kClsidKey));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kProgIdKey));
+    EXPECT_EQ(0u, skylet.ExitCode()) << "ended normally";
+    copy.ExpectRemoved();
     EXPECT_EQ(74, ReadSkyletInt("bob@example.com", "sizeX", -1)) << "the settings stay";
+}
+
+// Started with Windows just before an update or an uninstall, the program
+// may still be in its first poll, speaking every contact that is online,
+// with no main window to take a Quit yet.
+TEST(InstallerTest, AnUninstallDuringTheFirstPollWaitsForTheProgramAndRemovesEverything)
+{
+    ClearSkyletSettings();
+    Simulator simulator;
+    simulator.Write({"alice@example.com online Alice", "bob@example.com online Bob",
+                     "carol@example.com online Carol", "dave@example.com online Dave"});
+    StandInVoice voice;
+    voice.SetSpeakMs(3000);
+    InstalledCopy copy;
+    ASSERT_EQ(0u, copy.setupExitCode);
+
+    SkyletProcess skylet("", "", copy.program);
+    ASSERT_TRUE(WaitUntil([&] { return !skylet.ContactWindows().empty(); }, kStartMs));
+    ASSERT_EQ(nullptr, skylet.MainWindow()) << "the first poll still speaks";
+    ASSERT_EQ(0u, RunToEnd("\"" + copy.uninstaller + "\" /S"));
+
+    EXPECT_TRUE(
+        WaitUntil([&] { return !KeyExists(HKEY_CURRENT_USER, kUninstallKey); }, kUninstallMs));
+    EXPECT_FALSE(skylet.Running());
+    EXPECT_EQ(0u, skylet.ExitCode()) << "ended normally";
+    EXPECT_EQ(4u, voice.Spoken().size()) << "its first poll ran to its end";
+    copy.ExpectRemoved();
+}
+
+// An automation client keeps the program running: its Quit only hides it.
+TEST(InstallerTest, AProgramThatCannotBeStoppedLeavesTheInstallationWhole)
+{
+    ClearSkyletSettings();
+    Simulator simulator;
+    simulator.Write({"bob@example.com online Bob"});
+    InstalledCopy copy;
+    ASSERT_EQ(0u, copy.setupExitCode);
+    {
+        SkyletProcess registering("", "", copy.program); // a normal start records the server
+        ASSERT_TRUE(WaitUntil([&] { return registering.MainWindow() != nullptr; }, kStartMs));
+        ASSERT_TRUE(registering.Quit());
+    }
+    CComPtr<IDispatch> pClient;
+    ASSERT_EQ(S_OK, CoCreateInstance(kSkyletApplication, nullptr, CLSCTX_LOCAL_SERVER,
+                                     IID_IDispatch, pClient.PutVoid()));
+    ASSERT_TRUE(WaitUntil([] { return FindWindowA("#32770", "Skylet") != nullptr; }, kStartMs));
+
+    EXPECT_EQ(2u, RunToEnd("\"" + copy.uninstaller + "\" /S _?=" + copy.folder, kUninstallMs))
+        << "a silent uninstall that cannot stop the program fails";
+    EXPECT_EQ(1, ProcessCount("Skylet.exe"));
+    EXPECT_TRUE(copy.Whole()) << "nothing removed";
+    EXPECT_EQ(copy.program,
+              ReadString(HKEY_CURRENT_USER, (std::string(kClsidKey) + "\\LocalServer32").c_str(),
+                         nullptr));
+
+    pClient.Release();
+    EXPECT_TRUE(WaitUntil([] { return ProcessCount("Skylet.exe") == 0; }, 15000))
+        << "its last client gone, the program ends";
 }
 
 } // namespace

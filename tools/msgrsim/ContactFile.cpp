@@ -283,6 +283,8 @@ ParsedContactFile ParseContactText(const std::string& strText)
     int nLine = 0;
     for (const std::string& strLine : SplitLines(strText)) {
         ++nLine;
+        if (nLine == 1 && !strLine.empty() && strLine[0] == '#')
+            parsed.m_list.m_strMark = strLine;
         ContactLine line = ParseContactLine(strLine, parsed.m_list.m_failures);
         if (line.m_kind == ContactLine::Contact)
             parsed.m_list.m_contacts.push_back(line.m_contact);

@@ -43,6 +43,7 @@ struct FailurePlan {
 struct ContactList {
     std::vector<SimContact> m_contacts;
     FailurePlan m_failures;
+    std::string m_strMark; // the file's first line when it is a comment
 };
 
 // How one line of the file reads.
@@ -98,6 +99,16 @@ std::string ThisProgramPath();
 inline std::string ConversationLogPath(const std::string& strContactFile)
 {
     return strContactFile + ".im.log";
+}
+
+// Where the server notes every exchange of a client, from the messenger
+// object asked for (made or refused) to its last object's release: a line
+// "read <mark>" once it has read the contact file, and "done <mark>" at its
+// end, the mark being the file's first line when that is a comment. A test
+// that marks what it writes knows when a whole exchange has seen it.
+inline std::string ExchangeLogPath(const std::string& strContactFile)
+{
+    return strContactFile + ".exchanges.log";
 }
 
 // Whole-file reads and writes. The write goes through a temporary file and a

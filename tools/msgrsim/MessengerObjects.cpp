@@ -36,6 +36,17 @@ bool Has(const std::set<long>& indexes, long nIndex)
 
 } // namespace
 
+MessengerData::MessengerData(std::shared_ptr<const ContactList> pList, std::string strContactFile)
+    : m_pList(std::move(pList)), m_strContactFile(std::move(strContactFile))
+{
+    AppendLineToFile(ExchangeLogPath(m_strContactFile), "read " + m_pList->m_strMark);
+}
+
+MessengerData::~MessengerData()
+{
+    AppendLineToFile(ExchangeLogPath(m_strContactFile), "done " + m_pList->m_strMark);
+}
+
 CMessenger::CMessenger(MessengerDataPtr pData)
     : CSimObject(pData->m_pTypeLib.Get()), m_pData(std::move(pData))
 {

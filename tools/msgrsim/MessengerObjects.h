@@ -14,7 +14,14 @@
 // What the objects of one messenger share: the contact file's list as it
 // was when the messenger was made, the file's path (the conversation log
 // goes beside it), and the type library that describes the interfaces.
+// What the objects of one exchange share; the exchange ends with them.
 struct MessengerData {
+    MessengerData(std::shared_ptr<const ContactList> pList, std::string strContactFile);
+    ~MessengerData();
+
+    MessengerData(const MessengerData&) = delete;
+    MessengerData& operator=(const MessengerData&) = delete;
+
     std::shared_ptr<const ContactList> m_pList;
     std::string m_strContactFile;
     CComPtr<ITypeLib> m_pTypeLib;

@@ -45,10 +45,10 @@ public:
         if (pOuter)
             return CLASS_E_NOAGGREGATION;
 
-        auto pData = std::make_shared<MessengerData>();
-        pData->m_strContactFile = ContactFilePath();
+        const std::string strContactFile = ContactFilePath();
         std::string strErrors;
-        pData->m_pList = m_source.Load(pData->m_strContactFile, strErrors);
+        auto pData = std::make_shared<MessengerData>(m_source.Load(strContactFile, strErrors),
+                                                     strContactFile);
         std::cerr << strErrors;
         if (pData->m_pList->m_failures.m_bFailCreate)
             return E_FAIL;
