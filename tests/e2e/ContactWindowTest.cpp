@@ -72,7 +72,9 @@ TEST_F(ContactWindowTest, TheFrameHasTheStatusColourAndTheNameSitsAlongTheBottom
     SkyletProcess skylet;
     HWND hBob = StartWithOneContact(skylet);
     ASSERT_NE(nullptr, hBob);
-    Sleep(500); // let it paint
+    // Shown before it has painted: the frame tells when it has.
+    EXPECT_TRUE(WaitUntil(
+        [&] { return ScreenShot(ClientRectOnScreen(hBob)).Pixel(1, 30) == RGB(255, 0, 0); }, 5000));
 
     RECT window = {};
     GetWindowRect(hBob, &window);
@@ -257,6 +259,15 @@ TEST_F(ContactWindowTest, ARightClickOpensTheMenuAndShowNameHidesTheName)
     SkyletProcess skylet;
     HWND hBob = StartWithOneContact(skylet);
     ASSERT_NE(nullptr, hBob);
+    const auto hasNameBackground = [&] {
+        ScreenShot shot(ClientRectOnScreen(hBob));
+        for (int y = 0; y < shot.Height(); ++y)
+            for (int x = 0; x < shot.Width(); ++x)
+                if (shot.Pixel(x, y) == RGB(255, 255, 0))
+                    return true;
+        return false;
+    };
+    ASSERT_TRUE(WaitUntil(hasNameBackground, 5000)) << "the name, painted";
     ASSERT_TRUE(RunPointer(MoveOnto(hBob) + "; sleep 0.3; xdotool click 3"));
     HWND hMenu = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (hMenu = skylet.Shows("#32768")) != nullptr; }, 5000));
@@ -271,11 +282,7 @@ TEST_F(ContactWindowTest, ARightClickOpensTheMenuAndShowNameHidesTheName)
     EXPECT_TRUE(
         WaitUntil([] { return ReadSkyletInt("bob@example.com", "showName", -1) == 0; }, 5000));
     EXPECT_TRUE(WaitUntil([&] { return !skylet.Shows("#32768"); }, 2000));
-    Sleep(500); // let it paint
-    ScreenShot shot(ClientRectOnScreen(hBob));
-    for (int y = 0; y < shot.Height(); ++y)
-        for (int x = 0; x < shot.Width(); ++x)
-            ASSERT_NE(RGB(255, 255, 0), shot.Pixel(x, y)) << "the name's background at " << x;
+    EXPECT_TRUE(WaitUntil([&] { return !hasNameBackground(); }, 5000)) << "the name, gone";
     EXPECT_TRUE(m_simulator.Conversations().empty()) << "the right click alone chose nothing";
     EXPECT_TRUE(skylet.Quit());
 }

@@ -13,8 +13,6 @@ namespace {
 constexpr DWORD kStartMs = 20000;
 // A poll every five seconds, and a simulator that may first have to start.
 constexpr DWORD kNextPollMs = 15000;
-// Long enough for at least one whole poll to have run.
-constexpr DWORD kOnePollMs = 7000;
 
 // The message box that a window shows, by its caption and owner.
 HWND BoxOwnedBy(HWND hOwner)
@@ -73,7 +71,7 @@ TEST_F(FaultMatrixTest, AMessengerFailingForTheWholeListChangesNothingUntilItRec
          {"!fail create", "!fail contacts", "!null contacts", "!nocollection", "!fail count"}) {
         ++round;
         m_simulator.Write(Contacts(round, directive));
-        Sleep(kOnePollMs);
+        ASSERT_TRUE(m_simulator.WaitForExchange(kNextPollMs)) << directive;
         const std::string log = skylet.LogText();
         EXPECT_EQ(round, Count(log, "Alice")) << directive << ": no change read";
         EXPECT_EQ(round, Count(log, "Bob")) << directive;
@@ -139,7 +137,7 @@ TEST_F(FaultMatrixTest, AListEmptiedDuringAMessageBoxOrADragWaitsForItsEnd)
     HWND hBox = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (hBox = BoxOwnedBy(hBob)) != nullptr; }, kNextPollMs));
     m_simulator.Write({});
-    Sleep(kOnePollMs);
+    ASSERT_TRUE(m_simulator.WaitForExchange(kNextPollMs));
     EXPECT_TRUE(IsWindow(hBob)) << "kept while its message box is open";
     PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(hBob); }, kNextPollMs));
@@ -155,14 +153,14 @@ TEST_F(FaultMatrixTest, AListEmptiedDuringAMessageBoxOrADragWaitsForItsEnd)
     RECT before = {};
     GetWindowRect(hBob, &before);
     const POINT start = Centre(hBob);
-    ASSERT_TRUE(RunPointer(MoveTo(start.x, start.y)
-                           + "; sleep 0.3; xdotool mousedown 1; sleep 0.2; "
-                           + MoveTo(start.x + 40, start.y - 30)));
+    HeldLeftButton drag(MoveTo(start.x, start.y) + "; sleep 0.3; xdotool mousedown 1; sleep 0.2; "
+                        + MoveTo(start.x + 40, start.y - 30));
+    ASSERT_TRUE(drag.Pressed());
     m_simulator.Write({});
-    Sleep(kOnePollMs);
+    ASSERT_TRUE(m_simulator.WaitForExchange(kNextPollMs));
     EXPECT_TRUE(IsWindow(hBob)) << "kept while it is dragged";
-    ASSERT_TRUE(RunPointer(MoveTo(start.x + 80, start.y - 60) + "; sleep 0.2; xdotool mouseup 1; "
-                           + MoveTo(700, 300)));
+    ASSERT_TRUE(drag.Release(MoveTo(start.x + 80, start.y - 60) + "; sleep 0.2; xdotool mouseup 1; "
+                             + MoveTo(700, 300)));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(hBob); }, kNextPollMs));
 
     m_simulator.Write({"bob@example.com online Bob"});

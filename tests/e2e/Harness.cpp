@@ -120,6 +120,22 @@ bool RunPointer(const std::string& strCommands, DWORD dwTimeoutMs)
     return bDone;
 }
 
+HeldLeftButton::HeldLeftButton(const std::string& strCommands) : m_bPressed(RunPointer(strCommands))
+{
+}
+
+HeldLeftButton::~HeldLeftButton()
+{
+    if (m_bHeld)
+        RunPointer("xdotool mouseup 1");
+}
+
+bool HeldLeftButton::Release(const std::string& strCommands)
+{
+    m_bHeld = false;
+    return RunPointer(strCommands);
+}
+
 std::string MoveTo(int x, int y)
 {
     return "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y);

@@ -25,6 +25,27 @@ std::string WindowsPath(const std::string& strUnixPath);
 // xdotool commands in a shell line, and waits until they are done; false
 // when they do not end in time.
 bool RunPointer(const std::string& strCommands, DWORD dwTimeoutMs = 30000);
+// A left button pressed by one RunPointer and released by a later one. The
+// button goes up at the end of the scope unless Release ran, so that a test
+// that fails in between leaves no button held on the display.
+class HeldLeftButton {
+public:
+    // The commands press the button ("xdotool mousedown 1") and may move on.
+    explicit HeldLeftButton(const std::string& strCommands);
+    ~HeldLeftButton();
+
+    HeldLeftButton(const HeldLeftButton&) = delete;
+    HeldLeftButton& operator=(const HeldLeftButton&) = delete;
+
+    bool Pressed() const { return m_bPressed; }
+    // The commands release it ("xdotool mouseup 1").
+    bool Release(const std::string& strCommands);
+
+private:
+    bool m_bPressed;
+    bool m_bHeld = true;
+};
+
 // The xdotool command that moves the pointer to a point of the screen.
 std::string MoveTo(int x, int y);
 // A window's centre on the screen.

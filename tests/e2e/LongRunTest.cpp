@@ -44,8 +44,15 @@ TEST_F(LongRunTest, ASecondStartBringsUpTheRunningCopysLogAndEnds)
     ASSERT_NE(nullptr, StartAndWait(skylet));
 
     SkyletProcess second;
-    ASSERT_TRUE(WaitUntil([&] { return !second.Running(); }, 15000));
-    EXPECT_EQ(0u, second.ExitCode());
+    bool bSecondHadWindows = false;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            bSecondHadWindows |= second.MainWindow() || !second.ContactWindows().empty();
+            return !second.Running();
+        },
+        15000));
+    EXPECT_FALSE(bSecondHadWindows) << "it hands over without a window of its own";
+    EXPECT_EQ(0u, second.ExitCode()) << "ended normally";
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(skylet.MainWindow()) != FALSE; }, 5000));
     EXPECT_EQ(1u, skylet.ContactWindows().size());
     EXPECT_EQ(1, ProcessCount("Skylet.exe"));

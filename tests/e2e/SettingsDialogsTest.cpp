@@ -53,7 +53,7 @@ void Pointer(int x, int y, DWORD dwButton = 0)
         input.mi.dwFlags = dwButton;
         SendInput(1, &input, sizeof(input));
     }
-    Sleep(100);
+    Sleep(100); // the pace of a hand, between one input and the next
 }
 
 TEST(SettingsDialogsTest, EachKindOfDialogChangesTheContactsFromTheTrayMenu)
@@ -91,11 +91,12 @@ TEST(SettingsDialogsTest, EachKindOfDialogChangesTheContactsFromTheTrayMenu)
     ASSERT_NE(nullptr, hDlg);
     Click(hDlg, IDC_BORDER_HIDE);
     Click(hDlg, IDOK);
-    Sleep(500);
     RECT carol = {};
     GetClientRect(hCarol, &carol);
     MapWindowPoints(hCarol, nullptr, reinterpret_cast<POINT*>(&carol), 2);
-    EXPECT_EQ(RGB(128, 128, 128), ScreenShot(carol).Pixel(1, 30));
+    EXPECT_TRUE(
+        WaitUntil([&] { return ScreenShot(carol).Pixel(1, 30) == RGB(128, 128, 128); }, kWaitMs))
+        << "the grey frame";
     EXPECT_EQ(0, ReadSkyletInt("_Default", "HideBorder", -1));
 
     // Transparency: the real pointer drags the slider to its left end in
@@ -109,8 +110,9 @@ TEST(SettingsDialogsTest, EachKindOfDialogChangesTheContactsFromTheTrayMenu)
     const int y = (slider.top + slider.bottom) / 2;
     Pointer((slider.left + slider.right) / 2, y, MOUSEEVENTF_LEFTDOWN);
     Pointer(slider.left - 40, y);
-    EXPECT_EQ(15, AlphaOf(hBob)) << "previewed while dragging";
-    EXPECT_EQ(15, AlphaOf(hCarol));
+    EXPECT_TRUE(WaitUntil([&] { return AlphaOf(hBob) == 15 && AlphaOf(hCarol) == 15; }, kWaitMs))
+        << "previewed while dragging";
+    EXPECT_TRUE(IsWindow(hDlg)) << "before the dialog closes";
     Pointer(slider.left - 40, y, MOUSEEVENTF_LEFTUP);
     Click(hDlg, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(hDlg); }, kWaitMs));

@@ -3,6 +3,7 @@
 
 #include <objbase.h>
 #include <oaidl.h>
+#include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST_F(StartupTest, WithoutAMessengerOnlyTheWelcomeLineIsLogged)
     m_simulator.Write({"!fail create", "bob@example.com online Bob"});
     SkyletProcess skylet;
     ASSERT_TRUE(WaitUntil([&] { return skylet.MainWindow() != nullptr; }, kStartMs));
-    Sleep(6000); // at least one poll of the timer
+    ASSERT_TRUE(m_simulator.WaitForExchange(kNextPollMs)) << "a poll of the timer";
     EXPECT_TRUE(skylet.ContactWindows().empty());
     EXPECT_EQ("Welcome to Skylet 1.0 !\r\n", skylet.LogText());
 
@@ -79,13 +80,21 @@ TEST_F(StartupTest, WithoutAMessengerOnlyTheWelcomeLineIsLogged)
 
 TEST_F(StartupTest, ANormalStartRecordsTheAutomationServer)
 {
+    const std::string clsid = "{CCA7B049-4158-4D56-911C-E2A61AF491B8}";
+    const auto classesOf = [](HKEY hRoot) {
+        return std::string(hRoot == HKEY_CURRENT_USER ? "Software\\Classes\\" : "");
+    };
+    // Gone before: this start writes them anew.
+    for (HKEY hRoot : {HKEY_CURRENT_USER, HKEY_CLASSES_ROOT}) {
+        SHDeleteKeyA(hRoot, (classesOf(hRoot) + "Skylet.Application").c_str());
+        SHDeleteKeyA(hRoot, (classesOf(hRoot) + "CLSID\\" + clsid).c_str());
+    }
     SkyletProcess skylet;
     ASSERT_TRUE(WaitUntil([&] { return skylet.MainWindow() != nullptr; }, kStartMs));
     EXPECT_TRUE(skylet.Quit());
 
-    const std::string clsid = "{CCA7B049-4158-4D56-911C-E2A61AF491B8}";
     for (HKEY hRoot : {HKEY_CURRENT_USER, HKEY_CLASSES_ROOT}) {
-        const std::string prefix = hRoot == HKEY_CURRENT_USER ? "Software\\Classes\\" : "";
+        const std::string prefix = classesOf(hRoot);
         CRegKey progId, server;
         std::string value;
         ASSERT_EQ(ERROR_SUCCESS,

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,19 +49,42 @@ std::string RunEntry()
     return run.QueryString("Skylet", value) ? value : "(none)";
 }
 
+void DeleteRunEntry()
+{
+    CRegKey run;
+    if (run.Open(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", KEY_WRITE)
+        == ERROR_SUCCESS)
+        run.DeleteValue("Skylet");
+}
+
+// The icon that was not there before, when there is one.
+HWND NewIcon(const std::vector<HWND>& before)
+{
+    for (HWND hIcon : TrayIcons())
+        if (std::find(before.begin(), before.end(), hIcon) == before.end())
+            return hIcon;
+    return nullptr;
+}
+
 TEST(TrayTest, TheTrayIconBringsTheLogBackAndItsMenuQuits)
 {
     ClearSkyletSettings();
     Simulator simulator;
     simulator.Write({"bob@example.com online Bob", "carol@example.com away Carol"});
-    const size_t nIconsBefore = TrayIcons().size();
+    const std::vector<HWND> iconsBefore = TrayIcons();
+    // Written anew by this start, from where the program lives.
+    DeleteRunEntry();
     char temp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temp);
     SkyletProcess skylet("", temp); // not the program's own directory
+    HWND hIcon = nullptr;
     ASSERT_TRUE(WaitUntil(
-        [&] { return skylet.MainWindow() && TrayIcons().size() == nIconsBefore + 1; }, kStartMs));
+        [&] {
+            hIcon = NewIcon(iconsBefore);
+            return skylet.MainWindow() && hIcon;
+        },
+        kStartMs));
     HWND hMain = skylet.MainWindow();
-    HWND hIcon = TrayIcons().back();
     EXPECT_EQ("\"" + WindowsPath(SKYLET_EXE) + "\"", RunEntry());
 
     ASSERT_TRUE(DoubleClickUntilShown(hMain));
@@ -69,7 +93,7 @@ TEST(TrayTest, TheTrayIconBringsTheLogBackAndItsMenuQuits)
 
     simulator.Write({"bob@example.com busy Bob", "carol@example.com away Carol"});
     ASSERT_TRUE(WaitUntil([&] { return LogEntries(skylet.LogText()) > 2; }, kNextPollMs));
-    Sleep(6000); // another poll, with nothing new
+    ASSERT_TRUE(simulator.WaitForExchange(kNextPollMs)) << "another poll, with nothing new";
     EXPECT_EQ(3, LogEntries(skylet.LogText()));
 
     // Out of the way again, then the real pointer: a right click on the
@@ -80,14 +104,13 @@ TEST(TrayTest, TheTrayIconBringsTheLogBackAndItsMenuQuits)
     GetWindowRect(hIcon, &icon);
     Click({icon.left + 5, icon.top + 5}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     HWND hMenu = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (hMenu = FindWindowA("#32768", nullptr)) != nullptr; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return (hMenu = skylet.Shows("#32768")) != nullptr; }, 5000));
     RECT menu = {};
     GetWindowRect(hMenu, &menu);
     Click({menu.left + 40, menu.bottom - 10}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(WaitUntil([&] { return !skylet.Running(); }, 10000));
     EXPECT_EQ(0u, skylet.ExitCode());
-    EXPECT_TRUE(WaitUntil([&] { return TrayIcons().size() == nIconsBefore; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(hIcon); }, 5000)) << "its icon goes with it";
 }
 
 } // namespace

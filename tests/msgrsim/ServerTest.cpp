@@ -331,10 +331,18 @@ TEST_F(ServerTest, AServedServerOutlivesItsClientsUntilStopped)
     CloseHandle(started.hThread);
     CProcess server(started.dwProcessId);
     CloseHandle(started.hProcess);
+    // It would otherwise outlive a test that fails half-way.
+    struct StopAtEnd {
+        ~StopAtEnd() { RunSimulator("stop"); }
+    } stopAtEnd;
 
-    for (int tries = 0; tries < 200 && GetFileAttributesA(ready.c_str()) == INVALID_FILE_ATTRIBUTES;
-         ++tries)
-        Sleep(50);
+    bool bReady = false;
+    for (int tries = 0; tries < 200 && !bReady; ++tries) {
+        bReady = GetFileAttributesA(ready.c_str()) != INVALID_FILE_ATTRIBUTES;
+        if (!bReady)
+            Sleep(50);
+    }
+    ASSERT_TRUE(bReady) << "the served server says when it is ready";
     DeleteFileA(ready.c_str());
 
     CComInit com;

@@ -344,8 +344,9 @@ TEST(LayeredTest, TransparencyMapsToAlpha)
                  {75, 195}, {99, 252}, {100, 255}, {200, 239}, {-50, 151}};
     for (const auto& row : table)
         EXPECT_EQ(row.nAlpha, TransparencyToAlpha(row.nTransparency)) << row.nTransparency;
-    TransparencyToAlpha(INT_MAX); // no overflow trap
-    TransparencyToAlpha(INT_MIN);
+    // The low 8 bits of (240 * t + 1500) / 100, with no overflow on the way.
+    EXPECT_EQ(63, TransparencyToAlpha(INT_MAX));
+    EXPECT_EQ(220, TransparencyToAlpha(INT_MIN));
 }
 
 using LayeredWindowTest = ContactTest;
@@ -643,7 +644,11 @@ TEST_F(ConversationTest, ARefusedConversationIsReportedUnderTheDisplayName)
 
 TEST_F(ConversationTest, WithoutAMessengerNothingHappens)
 {
+    FakeMessenger messenger;
+    messenger.failure = FakeMessenger::Failure::Create;
+    messenger.hrInstantMessage = E_FAIL; // reached, it would show the refusal
     DoubleClick();
+    EXPECT_TRUE(messenger.instantMessages.empty());
     EXPECT_TRUE(m_boxes.boxes.empty());
 }
 
