@@ -22,10 +22,11 @@ set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES
     ${MINGW_GCC_LIB_DIR}/include/c++/backward)
 # LLVM's linker: GNU ld warns about every type name that clang and GCC's
 # library both define, whose sections differ in padding.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${MINGW_GCC_LIB_DIR}")
 # The C++ runtime and the unwinder of that GCC call the pthread library:
 # -pthread puts it in the driver's group of default libraries, as GCC does.
-string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -pthread")
+# The same for the DLLs (the test's stand-in voice).
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${MINGW_GCC_LIB_DIR} -pthread")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${CMAKE_EXE_LINKER_FLAGS_INIT}")
 
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
