@@ -74,13 +74,12 @@ void CALLBACK PollCycle(HWND, UINT, UINT_PTR, DWORD)
     if (g_bCycleRunning)
         return;
     CycleGuard guard;
-    const int saved = theContacts.Position();
+    const CursorKeeper keeper(theContacts);
     try {
         RunCycle();
     } catch (...) {
         // Nothing may unwind into the message loop; the next tick tries again.
     }
-    theContacts.Positionner(saved);
 }
 
 ContactRecord* FindContact(const std::string& strSigninName)

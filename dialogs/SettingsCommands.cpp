@@ -4,7 +4,6 @@
 #include "contactwnd/LayeredWindow.h"
 #include "core/ContactHold.h"
 #include "core/ContactRecord.h"
-#include "core/Liste.h"
 #include "dialogs/ColorDlgs.h"
 #include "dialogs/ContactDlgs.h"
 #include "dialogs/DisplayRulesDlg.h"
@@ -252,15 +251,4 @@ void ShowContactProperties(ContactRecord* pRecord)
     section.Write(Contact::DisplayRule, pWnd->m_nDisplayRule);
     section.Write(Contact::UseDefaultDisplayRules, pWnd->m_bUseDefaultDisplayRules);
     pWnd->RepaintNow();
-}
-
-bool ShowContactPropertiesAt(int nIndex)
-{
-    theContacts.Premier();
-    for (int i = 0; i < nIndex && !theContacts.HorsListe(); ++i)
-        theContacts.Suivant();
-    if (theContacts.HorsListe())
-        return false;
-    ShowContactProperties(theContacts.Info());
-    return true;
 }
