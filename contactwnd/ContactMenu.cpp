@@ -170,7 +170,10 @@ void CContactWnd::ShowContextMenu(UINT nFlags, POINT point)
         const UINT nAlign = MenuAlignment(pointer);
         // Below the pointer, the menu starts one pixel lower, off its hot spot.
         const int y = nAlign == TPM_TOPALIGN ? pointer.y + 1 : pointer.y;
-        TrackPopup(hPopup, TPM_RIGHTBUTTON | nAlign, pointer.x, y, m_hWnd);
+        // With room on neither side, the system would slide the menu back
+        // over the hot spot: it moves it sideways off it instead.
+        const RECT hotSpot = {pointer.x, pointer.y, pointer.x + 1, pointer.y + 1};
+        TrackPopup(hPopup, TPM_RIGHTBUTTON | nAlign, pointer.x, y, m_hWnd, &hotSpot);
     }
     Default();
 }

@@ -240,7 +240,7 @@ TEST(TrayAnimationTest, AnEdgeTheShellNeverReportsGivesTheWorkAreasCorner)
 // Stands in for the system's menu loop: the test reads the built menu and
 // chooses for the user.
 std::function<void(HMENU hMenu, HWND hOwner)> g_onTrack;
-BOOL TrackInTest(HMENU hMenu, UINT, int, int, HWND hOwner)
+BOOL TrackInTest(HMENU hMenu, UINT, int, int, HWND hOwner, const RECT*)
 {
     g_onTrack(hMenu, hOwner);
     return TRUE;
