@@ -59,6 +59,7 @@ const MessageMap* CContactWnd::GetMessageMap() const
             MapMessage<&CContactWnd::OnLButtonDown>(WM_LBUTTONDOWN),
             MapMessage<&CContactWnd::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
             MapMessage<&CContactWnd::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
+            MapMessage<&CContactWnd::OnReposition>(DM_REPOSITION),
             MapMessage<&CContactWnd::OnMouseMove>(WM_MOUSEMOVE),
             MapMessage<&CContactWnd::OnMouseLeave>(WM_MOUSELEAVE),
             MapMessage<&CContactWnd::OnNcLButtonDown>(WM_NCLBUTTONDOWN),

@@ -102,6 +102,7 @@ private:
     LRESULT OnExitSizeMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     void OnWindowPosChanged(WINDOWPOS* pPos);
+    LRESULT OnReposition(WPARAM wParam, LPARAM lParam);
     void OnDropFiles(HDROP hDrop);
     void OnSizeDefault();
     void OnSizePreset(UINT nId);
