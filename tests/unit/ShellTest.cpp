@@ -72,6 +72,10 @@ protected:
 
 TEST_F(ShellTest, TheLogWindowHidesInTheTrayAndComesBack)
 {
+    // Said while the shell still holds the icon: it is still to be removed at the end.
+    m_pDlg->SendMessage(RegisterWindowMessageA("TaskbarCreated"));
+    EXPECT_TRUE(m_pDlg->m_bIconShown);
+
     HMENU hSysMenu = GetSystemMenu(m_pDlg->m_hWnd, FALSE);
     const int nLast = GetMenuItemCount(hSysMenu) - 1;
     EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), GetMenuItemID(hSysMenu, nLast));
