@@ -95,7 +95,7 @@ int CContactWnd::OnCreate(CREATESTRUCTA*)
     if (DefaultSettings.clickThrough)
         exStyle |= WS_EX_TRANSPARENT;
     SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle);
-    SetLayeredAttributes(m_hWnd, 0, TransparencyToAlpha(m_nTransparency), LWA_ALPHA);
+    SetWindowTransparency(m_hWnd, m_nTransparency);
     return 0;
 }
 

@@ -144,3 +144,10 @@ void ForEachContactWindow(Visit visit)
             visit(*pRecord->m_pWnd);
     });
 }
+
+// Repaints every contact's window at once, which also applies its display
+// rule and brings it back when it is lost off the desktop.
+inline void RepaintContactWindows()
+{
+    ForEachContactWindow([](CContactWnd& wnd) { wnd.RepaintNow(); });
+}
