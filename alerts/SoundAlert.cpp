@@ -11,27 +11,17 @@
 
 namespace {
 
-// Where the sound of each event comes from, in the order of AlertEvent.
-struct EventSound {
+// Where the default sound of each event comes from, in the order of AlertEvent.
+struct DefaultSound {
     const char* pszOverrideFile; // a bare name: looked for in the current directory
     UINT nResource;
-    bool DefaultSettingsData::*pUseDefault;
-    std::string DefaultSettingsData::*pCustomPath;
 };
 
-constexpr EventSound kEventSounds[] = {
-    {"online.wav", IDR_WAVE_ONLINE, &DefaultSettingsData::UseDefaultOnlineSoundAlert,
-     &DefaultSettingsData::CustomOnlineSoundAlert},
-    {"offline.wav", IDR_WAVE_OFFLINE, &DefaultSettingsData::UseDefaultOfflineSoundAlert,
-     &DefaultSettingsData::CustomOfflineSoundAlert},
-    {"change.wav", IDR_WAVE_CHANGE, &DefaultSettingsData::UseDefaultChangeSoundAlert,
-     &DefaultSettingsData::CustomChangeSoundAlert},
+constexpr DefaultSound kDefaultSounds[ALERT_EVENT_COUNT] = {
+    {"online.wav", IDR_WAVE_ONLINE},
+    {"offline.wav", IDR_WAVE_OFFLINE},
+    {"change.wav", IDR_WAVE_CHANGE},
 };
-
-const EventSound& EventSoundOf(AlertEvent event)
-{
-    return kEventSounds[static_cast<int>(event)];
-}
 
 // Opened and closed at once. A file that another program is still writing
 // does not open, and the built-in sound plays instead of half a file.
@@ -56,7 +46,7 @@ AlertEvent AlertEventOf(int nStatus)
 void PlayDefaultSound(AlertEvent event)
 {
     // Looked for at every alert, so that a file put there takes effect at the next one.
-    const EventSound& sound = EventSoundOf(event);
+    const DefaultSound& sound = kDefaultSounds[static_cast<int>(event)];
     if (CanOpenForReading(sound.pszOverrideFile))
         PlaySoundFile(sound.pszOverrideFile);
     else
@@ -70,9 +60,9 @@ void PlaySoundFile(const std::string& strPath)
 
 void PlayAlertSound(AlertEvent event)
 {
-    const EventSound& sound = EventSoundOf(event);
-    const std::string& strCustomPath = DefaultSettings.*sound.pCustomPath;
-    if (DefaultSettings.*sound.pUseDefault || strCustomPath.empty())
+    const EventSoundFile& file = kEventSoundFiles[static_cast<int>(event)];
+    const std::string& strCustomPath = DefaultSettings.*file.pCustomPath;
+    if (DefaultSettings.*file.pUseDefault || strCustomPath.empty())
         PlayDefaultSound(event);
     else
         PlaySoundFile(strCustomPath);

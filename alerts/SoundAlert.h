@@ -1,14 +1,8 @@
 #pragma once
 
-#include <string>
+#include "settings/DefaultSettings.h"
 
-// The three alert events, chosen by a contact's new status alone. Their
-// values index the tables of each event's settings.
-enum class AlertEvent {
-    Online = 0,
-    Offline = 1,
-    StatusChange = 2, // every status but ONLINE and Offline
-};
+#include <string>
 
 AlertEvent AlertEventOf(int nStatus);
 

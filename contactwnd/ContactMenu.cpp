@@ -2,9 +2,13 @@
 // one contact.
 #include "contactwnd/ContactWnd.h"
 
+#include "contactwnd/AlertSwitches.h"
 #include "framework/Menu.h"
 #include "res/resource.h"
+#include "settings/DefaultSettings.h"
 #include "settings/ProfileSection.h"
+
+#include <optional>
 
 namespace {
 
@@ -24,46 +28,23 @@ constexpr Toggle kShowToggles[] = {
     {ID_SHOW_STATUS_BORDER, &CContactWnd::m_bShowStatusBorder, &Contact::ShowStatusBorder},
 };
 
-// Three alert switches of the contact that follow their "_Default" values
-// while the group's use-default switch is set: the defaults are copied in
-// whenever that switch changes, and the entries are greyed meanwhile.
-struct AlertGroup {
+// The entries of a kind of alert: its use-default entry and one per event,
+// greyed while the use-default switch is set. The defaults are copied into
+// the contact's switches whenever that switch changes.
+struct AlertMenu {
     UINT nUseDefaultId;
-    bool CContactWnd::*pUseDefault;
-    const Settings::BoolValue* pUseDefaultValue;
-    struct Member {
-        Toggle toggle;
-        const Settings::BoolValue* pDefault;
-    } members[3];
+    const AlertSwitchGroup* pSwitches;
+    UINT nEventIds[ALERT_EVENT_COUNT];
 };
 
-constexpr AlertGroup kSoundAlerts = {
-    ID_USE_DEFAULT_SOUND_ALERTS,
-    &CContactWnd::m_bUseDefaultSoundRules,
-    &Contact::UseDefaultSoundRules,
-    {{{ID_SOUND_WHEN_ONLINE, &CContactWnd::m_bSoundAlertWhenOnline, &Contact::SoundAlertWhenOnline},
-      &Default::PlayOnlineSoundAlert},
-     {{ID_SOUND_WHEN_OFFLINE, &CContactWnd::m_bSoundAlertWhenOffline,
-       &Contact::SoundAlertWhenOffline},
-      &Default::PlayOfflineSoundAlert},
-     {{ID_SOUND_WHEN_STATUS_CHANGES, &CContactWnd::m_bSoundAlertWhenStatusChanges,
-       &Contact::SoundAlertWhenStatusChanges},
-      &Default::PlayChangeSoundAlert}},
+constexpr AlertMenu kAlertMenus[] = {
+    {ID_USE_DEFAULT_SOUND_ALERTS,
+     &kSoundSwitches,
+     {ID_SOUND_WHEN_ONLINE, ID_SOUND_WHEN_OFFLINE, ID_SOUND_WHEN_STATUS_CHANGES}},
+    {ID_USE_DEFAULT_SPEECH_ALERTS,
+     &kSpeechSwitches,
+     {ID_SPEECH_WHEN_ONLINE, ID_SPEECH_WHEN_OFFLINE, ID_SPEECH_WHEN_STATUS_CHANGES}},
 };
-
-constexpr AlertGroup kSpeechAlerts = {
-    ID_USE_DEFAULT_SPEECH_ALERTS,
-    &CContactWnd::m_bUseDefaultSpeechRules,
-    &Contact::UseDefaultSpeechRules,
-    {{{ID_SPEECH_WHEN_ONLINE, &CContactWnd::m_bUseSpeechOnline, &Contact::UseSpeechOnline},
-      &Default::UseSpeechOnline},
-     {{ID_SPEECH_WHEN_OFFLINE, &CContactWnd::m_bUseSpeechOffline, &Contact::UseSpeechOffline},
-      &Default::UseSpeechOffline},
-     {{ID_SPEECH_WHEN_STATUS_CHANGES, &CContactWnd::m_bUseSpeechChange, &Contact::UseSpeechChange},
-      &Default::UseSpeechChange}},
-};
-
-constexpr const AlertGroup* kAlertGroups[] = {&kSoundAlerts, &kSpeechAlerts};
 
 struct RuleCommand {
     UINT nId;
@@ -77,23 +58,24 @@ constexpr RuleCommand kRuleCommands[] = {
     {ID_RULE_HIDE_ONLY_WHEN_OFFLINE, Settings::RULE_HIDE_ONLY_WHEN_OFFLINE},
 };
 
-const Toggle* FindToggle(UINT nId)
+std::optional<Toggle> FindToggle(UINT nId)
 {
     for (const Toggle& toggle : kShowToggles)
         if (toggle.nId == nId)
-            return &toggle;
-    for (const AlertGroup* pGroup : kAlertGroups)
-        for (const AlertGroup::Member& member : pGroup->members)
-            if (member.toggle.nId == nId)
-                return &member.toggle;
-    return nullptr;
+            return toggle;
+    for (const AlertMenu& menu : kAlertMenus)
+        for (int i = 0; i < ALERT_EVENT_COUNT; ++i)
+            if (menu.nEventIds[i] == nId)
+                return Toggle{nId, menu.pSwitches->events[i].pField,
+                              menu.pSwitches->events[i].pValue};
+    return std::nullopt;
 }
 
-const AlertGroup* FindAlertGroup(UINT nUseDefaultId)
+const AlertSwitchGroup* FindAlertGroup(UINT nUseDefaultId)
 {
-    for (const AlertGroup* pGroup : kAlertGroups)
-        if (pGroup->nUseDefaultId == nUseDefaultId)
-            return pGroup;
+    for (const AlertMenu& menu : kAlertMenus)
+        if (menu.nUseDefaultId == nUseDefaultId)
+            return menu.pSwitches;
     return nullptr;
 }
 
@@ -170,7 +152,10 @@ void CContactWnd::ShowContextMenu(UINT nFlags, POINT point)
         const UINT nAlign = MenuAlignment(pointer);
         // Below the pointer, the menu starts one pixel lower, off its hot spot.
         const int y = nAlign == TPM_TOPALIGN ? pointer.y + 1 : pointer.y;
-        TrackPopup(hPopup, TPM_RIGHTBUTTON | nAlign, pointer.x, y, m_hWnd);
+        // With room on neither side, the system would slide the menu back
+        // over the hot spot: it moves it sideways off it instead.
+        const RECT hotSpot = {pointer.x, pointer.y, pointer.x + 1, pointer.y + 1};
+        TrackPopup(hPopup, TPM_RIGHTBUTTON | nAlign, pointer.x, y, m_hWnd, &hotSpot);
     }
     Default();
 }
@@ -179,15 +164,15 @@ void CContactWnd::SetMenuStates(HMENU hMenu) const
 {
     for (const Toggle& toggle : kShowToggles)
         CheckItem(hMenu, toggle.nId, this->*toggle.pField);
-    for (const AlertGroup* pGroup : kAlertGroups) {
-        const bool bUseDefault = this->*pGroup->pUseDefault;
-        CheckItem(hMenu, pGroup->nUseDefaultId, bUseDefault);
-        for (const AlertGroup::Member& member : pGroup->members)
-            EnableItem(hMenu, member.toggle.nId, !bUseDefault);
+    for (const AlertMenu& menu : kAlertMenus) {
+        const bool bUseDefault = this->*menu.pSwitches->pUseDefault;
+        CheckItem(hMenu, menu.nUseDefaultId, bUseDefault);
+        for (UINT nId : menu.nEventIds)
+            EnableItem(hMenu, nId, !bUseDefault);
     }
-    for (const AlertGroup* pGroup : kAlertGroups)
-        for (const AlertGroup::Member& member : pGroup->members)
-            CheckItem(hMenu, member.toggle.nId, this->*member.toggle.pField);
+    for (const AlertMenu& menu : kAlertMenus)
+        for (int i = 0; i < ALERT_EVENT_COUNT; ++i)
+            CheckItem(hMenu, menu.nEventIds[i], this->*menu.pSwitches->events[i].pField);
     CheckItem(hMenu, ID_USE_DEFAULT_DISPLAY_RULES, m_bUseDefaultDisplayRules);
     for (const RuleCommand& command : kRuleCommands)
         EnableItem(hMenu, command.nId, !m_bUseDefaultDisplayRules);
@@ -198,12 +183,12 @@ void CContactWnd::SetMenuStates(HMENU hMenu) const
 
 void CContactWnd::OnToggle(UINT nId)
 {
-    const Toggle* pToggle = FindToggle(nId);
-    if (!pToggle)
+    const std::optional<Toggle> toggle = FindToggle(nId);
+    if (!toggle)
         return;
-    bool& bField = this->*pToggle->pField;
+    bool& bField = this->*toggle->pField;
     bField = !bField;
-    Section().Write(*pToggle->pValue, bField);
+    Section().Write(*toggle->pValue, bField);
     RedrawNow();
 }
 
@@ -230,19 +215,18 @@ void CContactWnd::OnUseDefaultDisplayRules()
 
 void CContactWnd::OnUseDefaultAlerts(UINT nId)
 {
-    const AlertGroup* pGroup = FindAlertGroup(nId);
+    const AlertSwitchGroup* pGroup = FindAlertGroup(nId);
     if (!pGroup)
         return;
     bool& bUseDefault = this->*pGroup->pUseDefault;
     bUseDefault = !bUseDefault;
-    // Copied whichever way the switch goes: a contact that stops following
-    // the defaults starts from them.
-    const Settings::ProfileSection defaults = Settings::DefaultSection();
-    for (const AlertGroup::Member& member : pGroup->members)
-        this->*member.toggle.pField = defaults.Read(*member.pDefault);
+    // Copied as stored now, whichever way the switch goes: a contact that
+    // stops following the defaults starts from them.
+    for (const AlertSwitch& alert : pGroup->events)
+        this->*alert.pField = ReadStoredDefault(alert.pDefault);
     const Settings::ProfileSection section = Section();
-    for (const AlertGroup::Member& member : pGroup->members)
-        section.Write(*member.toggle.pValue, this->*member.toggle.pField);
+    for (const AlertSwitch& alert : pGroup->events)
+        section.Write(*alert.pValue, this->*alert.pField);
     section.Write(*pGroup->pUseDefaultValue, bUseDefault);
     FinishUseDefaultToggle(bUseDefault);
 }

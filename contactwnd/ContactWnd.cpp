@@ -59,6 +59,7 @@ const MessageMap* CContactWnd::GetMessageMap() const
             MapMessage<&CContactWnd::OnLButtonDown>(WM_LBUTTONDOWN),
             MapMessage<&CContactWnd::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
             MapMessage<&CContactWnd::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
+            MapMessage<&CContactWnd::OnReposition>(DM_REPOSITION),
             MapMessage<&CContactWnd::OnMouseMove>(WM_MOUSEMOVE),
             MapMessage<&CContactWnd::OnMouseLeave>(WM_MOUSELEAVE),
             MapMessage<&CContactWnd::OnNcLButtonDown>(WM_NCLBUTTONDOWN),
@@ -94,7 +95,7 @@ int CContactWnd::OnCreate(CREATESTRUCTA*)
     if (DefaultSettings.clickThrough)
         exStyle |= WS_EX_TRANSPARENT;
     SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle);
-    SetLayeredAttributes(m_hWnd, 0, TransparencyToAlpha(m_nTransparency), LWA_ALPHA);
+    SetWindowTransparency(m_hWnd, m_nTransparency);
     return 0;
 }
 

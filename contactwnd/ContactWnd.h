@@ -102,6 +102,7 @@ private:
     LRESULT OnExitSizeMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     void OnWindowPosChanged(WINDOWPOS* pPos);
+    LRESULT OnReposition(WPARAM wParam, LPARAM lParam);
     void OnDropFiles(HDROP hDrop);
     void OnSizeDefault();
     void OnSizePreset(UINT nId);
@@ -142,4 +143,11 @@ void ForEachContactWindow(Visit visit)
         if (pRecord->m_pWnd)
             visit(*pRecord->m_pWnd);
     });
+}
+
+// Repaints every contact's window at once, which also applies its display
+// rule and brings it back when it is lost off the desktop.
+inline void RepaintContactWindows()
+{
+    ForEachContactWindow([](CContactWnd& wnd) { wnd.RepaintNow(); });
 }

@@ -6,6 +6,8 @@
 #include "res/resource.h"
 #include "settings/ProfileSection.h"
 
+#include <algorithm>
+
 namespace {
 
 struct SizePreset {
@@ -39,6 +41,40 @@ bool DragStillHeld()
     return (GetKeyState(VK_LBUTTON) & 0x8000)
            && (LeftButtonHeldNow()
                || PeekMessageA(&release, nullptr, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE));
+}
+
+long long AreaOf(const RECT& rect)
+{
+    return static_cast<long long>(rect.right - rect.left) * (rect.bottom - rect.top);
+}
+
+struct AreaOnMonitors {
+    RECT rect;
+    long long area;
+};
+
+BOOL CALLBACK AddAreaOnMonitor(HMONITOR, HDC, LPRECT pMonitor, LPARAM lParam)
+{
+    auto* pOn = reinterpret_cast<AreaOnMonitors*>(lParam);
+    RECT part = {};
+    if (IntersectRect(&part, &pOn->rect, pMonitor))
+        pOn->area += AreaOf(part);
+    return TRUE;
+}
+
+// How much of a rectangle lies on the monitors, in square pixels.
+long long AreaOnMonitorsOf(const RECT& rect)
+{
+    AreaOnMonitors on = {rect, 0};
+    EnumDisplayMonitors(nullptr, nullptr, AddAreaOnMonitor, reinterpret_cast<LPARAM>(&on));
+    return on.area;
+}
+
+// Where a span of this length starts once moved the least into [low, high):
+// at low when it is longer.
+LONG StartWithin(LONG start, LONG length, LONG low, LONG high)
+{
+    return std::max(low, std::min(start, high - length));
 }
 
 } // namespace
@@ -172,6 +208,26 @@ void CContactWnd::OnWindowPosChanged(WINDOWPOS* pPos)
     section.Write(Settings::Contact::Top, m_nTop);
     section.Write(Settings::Contact::SizeX, m_nSizeX);
     section.Write(Settings::Contact::SizeY, m_nSizeY);
+}
+
+// Sent at every paint. The dialog manager's own handling would pull the
+// window wholly into the work area; a window may lie partly off the screen
+// or over the taskbar where the user put it, and is moved only when it is
+// lost: less than a quarter of it on any monitor, as on a smaller desktop.
+LRESULT CContactWnd::OnReposition(WPARAM, LPARAM)
+{
+    const RECT window = GetWindowRect();
+    if (4 * AreaOnMonitorsOf(window) >= AreaOf(window))
+        return 0;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoA(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return 0;
+    const RECT& work = monitor.rcWork;
+    const LONG x = StartWithin(window.left, window.right - window.left, work.left, work.right);
+    const LONG y = StartWithin(window.top, window.bottom - window.top, work.top, work.bottom);
+    SetWindowPos(InsertAfter(), x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    return 0;
 }
 
 void CContactWnd::StartConversation()

@@ -19,6 +19,16 @@ bool SetLayeredAttributes(HWND hWnd, COLORREF crKey, BYTE nAlpha, DWORD dwFlags)
     return bResult;
 }
 
+bool SetWindowAlpha(HWND hWnd, BYTE nAlpha)
+{
+    return SetLayeredAttributes(hWnd, 0, nAlpha, LWA_ALPHA);
+}
+
+bool SetWindowTransparency(HWND hWnd, int nTransparency)
+{
+    return SetWindowAlpha(hWnd, TransparencyToAlpha(nTransparency));
+}
+
 BYTE TransparencyToAlpha(int nTransparency)
 {
     const long long alpha = (240LL * nTransparency + 1500) / 100;

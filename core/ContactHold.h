@@ -18,3 +18,18 @@ public:
 private:
     static inline int s_nHolds = 0;
 };
+
+// An emptying of the contact list that a hold put off. The first poll cycle
+// after the last hold ends carries it out before it takes any contact, so
+// that what follows is what would have followed without the hold: the
+// contacts that are gone lose their windows, and those reported again come
+// back as new contacts.
+class PutOffEmptying {
+public:
+    static bool Pending() { return s_bPending; }
+    static void Remember() { s_bPending = true; }
+    static void Forget() { s_bPending = false; }
+
+private:
+    static inline bool s_bPending = false;
+};

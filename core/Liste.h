@@ -53,10 +53,29 @@ private:
 // The one contact list of the program.
 extern Liste theContacts;
 
-// The walk every client uses: each record from the head, in list order.
+// Puts the list's cursor back at its ordinal place when it goes: for the
+// poll cycle and the walks, any of which can run in the middle of another
+// walk (a message sent by another process is handled while this thread
+// waits in a call to another process).
+class CursorKeeper {
+public:
+    explicit CursorKeeper(Liste& liste) : m_liste(liste), m_nSaved(liste.Position()) {}
+    ~CursorKeeper() { m_liste.Positionner(m_nSaved); }
+
+    CursorKeeper(const CursorKeeper&) = delete;
+    CursorKeeper& operator=(const CursorKeeper&) = delete;
+
+private:
+    Liste& m_liste;
+    const int m_nSaved;
+};
+
+// The walk every client uses: each record from the head, in list order. The
+// cursor is left where it was.
 template <typename Visit>
 void ForEachContact(Visit visit)
 {
+    const CursorKeeper keeper(theContacts);
     for (theContacts.Premier(); !theContacts.HorsListe(); theContacts.Suivant())
         visit(theContacts.Info());
 }

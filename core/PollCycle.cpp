@@ -36,14 +36,30 @@ void TakeContact(const MessengerContactInfo& contact)
     }
 }
 
+// Empties the list, or while a record is held puts it off. False when put off.
+bool EmptyContacts()
+{
+    if (ContactHold::AnyHeld()) {
+        PutOffEmptying::Remember();
+        return false;
+    }
+    theContacts.Vider();
+    PutOffEmptying::Forget();
+    return true;
+}
+
 void RunCycle()
 {
+    // The contacts reported now belong after the emptying: none is taken
+    // while it waits for the holds to end.
+    if (PutOffEmptying::Pending() && !EmptyContacts())
+        return;
     MessengerSession messenger;
     long nCount = 0;
     if (!messenger.OpenContacts() || !messenger.GetCount(nCount))
         return;
-    if (nCount < 1 && !ContactHold::AnyHeld())
-        theContacts.Vider();
+    if (nCount < 1)
+        EmptyContacts();
     for (long i = 0; i < nCount; ++i) {
         MessengerContactInfo contact;
         if (messenger.GetContact(i, contact))
@@ -58,13 +74,12 @@ void CALLBACK PollCycle(HWND, UINT, UINT_PTR, DWORD)
     if (g_bCycleRunning)
         return;
     CycleGuard guard;
-    const int saved = theContacts.Position();
+    const CursorKeeper keeper(theContacts);
     try {
         RunCycle();
     } catch (...) {
         // Nothing may unwind into the message loop; the next tick tries again.
     }
-    theContacts.Positionner(saved);
 }
 
 ContactRecord* FindContact(const std::string& strSigninName)

@@ -30,12 +30,11 @@ void CContactWnd::OnProperties()
 
 void CContactWnd::OnSetTransparency()
 {
-    CTransparencyDlg dlg(
-        [this](BYTE nAlpha) { SetLayeredAttributes(m_hWnd, 0, nAlpha, LWA_ALPHA); });
+    CTransparencyDlg dlg([this](BYTE nAlpha) { SetWindowAlpha(m_hWnd, nAlpha); });
     dlg.m_nTransparency = m_nTransparency;
     dlg.DoModal();
     // After Cancel the value is the one it opened with: this takes back the preview.
     m_nTransparency = dlg.m_nTransparency;
     Section().Write(Settings::Contact::Transparency, m_nTransparency);
-    SetLayeredAttributes(m_hWnd, 0, TransparencyToAlpha(m_nTransparency), LWA_ALPHA);
+    SetWindowTransparency(m_hWnd, m_nTransparency);
 }

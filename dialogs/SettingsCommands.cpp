@@ -1,10 +1,10 @@
 #include "dialogs/SettingsCommands.h"
 
+#include "contactwnd/AlertSwitches.h"
 #include "contactwnd/ContactWnd.h"
 #include "contactwnd/LayeredWindow.h"
 #include "core/ContactHold.h"
 #include "core/ContactRecord.h"
-#include "core/Liste.h"
 #include "dialogs/ColorDlgs.h"
 #include "dialogs/ContactDlgs.h"
 #include "dialogs/DisplayRulesDlg.h"
@@ -29,58 +29,32 @@ COLORREF ReadColor(const Settings::ColorValue& value)
     return Settings::DefaultSection().Read(value) & 0x00FFFFFF;
 }
 
-// One alert event's default sound settings: in the dialog, in
-// DefaultSettings and "_Default", and in the contacts that follow them.
-struct SoundDefaults {
-    SoundAlertValues CDefaultSoundAlertsDlg::*pValues;
-    bool DefaultSettingsData::*pPlay;
-    bool DefaultSettingsData::*pUseDefault;
-    std::string DefaultSettingsData::*pCustomPath;
-    Settings::BoolValue play;
-    Settings::BoolValue useDefault;
-    Settings::StringValue customPath;
-    bool CContactWnd::*pContactPlay;
-    Settings::BoolValue contactPlay;
-};
+// The dialogs' values of each alert event, in the order of AlertEvent.
+constexpr SoundAlertValues CDefaultSoundAlertsDlg::*kSoundDialogValues[ALERT_EVENT_COUNT] = {
+    &CDefaultSoundAlertsDlg::m_online, &CDefaultSoundAlertsDlg::m_offline,
+    &CDefaultSoundAlertsDlg::m_change};
+constexpr BOOL CDefaultSpeechAlertsDlg::*kSpeechDialogValues[ALERT_EVENT_COUNT] = {
+    &CDefaultSpeechAlertsDlg::m_bUseSpeechOnline, &CDefaultSpeechAlertsDlg::m_bUseSpeechOffline,
+    &CDefaultSpeechAlertsDlg::m_bUseSpeechChange};
 
-const SoundDefaults kSoundDefaults[] = {
-    {&CDefaultSoundAlertsDlg::m_online, &DefaultSettingsData::PlayOnlineSoundAlert,
-     &DefaultSettingsData::UseDefaultOnlineSoundAlert, &DefaultSettingsData::CustomOnlineSoundAlert,
-     Def::PlayOnlineSoundAlert, Def::UseDefaultOnlineSoundAlert, Def::CustomOnlineSoundAlert,
-     &CContactWnd::m_bSoundAlertWhenOnline, Contact::SoundAlertWhenOnline},
-    {&CDefaultSoundAlertsDlg::m_offline, &DefaultSettingsData::PlayOfflineSoundAlert,
-     &DefaultSettingsData::UseDefaultOfflineSoundAlert,
-     &DefaultSettingsData::CustomOfflineSoundAlert, Def::PlayOfflineSoundAlert,
-     Def::UseDefaultOfflineSoundAlert, Def::CustomOfflineSoundAlert,
-     &CContactWnd::m_bSoundAlertWhenOffline, Contact::SoundAlertWhenOffline},
-    {&CDefaultSoundAlertsDlg::m_change, &DefaultSettingsData::PlayChangeSoundAlert,
-     &DefaultSettingsData::UseDefaultChangeSoundAlert, &DefaultSettingsData::CustomChangeSoundAlert,
-     Def::PlayChangeSoundAlert, Def::UseDefaultChangeSoundAlert, Def::CustomChangeSoundAlert,
-     &CContactWnd::m_bSoundAlertWhenStatusChanges, Contact::SoundAlertWhenStatusChanges},
-};
-
-// One alert event's default speech switch, likewise.
-struct SpeechDefaults {
-    BOOL CDefaultSpeechAlertsDlg::*pValue;
-    bool DefaultSettingsData::*pDefault;
-    Settings::BoolValue value;
-    bool CContactWnd::*pContactValue;
-    Settings::BoolValue contactValue;
-};
-
-const SpeechDefaults kSpeechDefaults[] = {
-    {&CDefaultSpeechAlertsDlg::m_bUseSpeechOnline, &DefaultSettingsData::UseSpeechOnline,
-     Def::UseSpeechOnline, &CContactWnd::m_bUseSpeechOnline, Contact::UseSpeechOnline},
-    {&CDefaultSpeechAlertsDlg::m_bUseSpeechOffline, &DefaultSettingsData::UseSpeechOffline,
-     Def::UseSpeechOffline, &CContactWnd::m_bUseSpeechOffline, Contact::UseSpeechOffline},
-    {&CDefaultSpeechAlertsDlg::m_bUseSpeechChange, &DefaultSettingsData::UseSpeechChange,
-     Def::UseSpeechChange, &CContactWnd::m_bUseSpeechChange, Contact::UseSpeechChange},
-};
+// Copies a kind of alert's new default switches, by event, into every
+// contact that follows them, and stores them there at once.
+void CopyToFollowingContacts(const AlertSwitchGroup& group, const bool (&bOn)[ALERT_EVENT_COUNT])
+{
+    ForEachContactWindow([&](CContactWnd& wnd) {
+        if (!(wnd.*group.pUseDefault))
+            return;
+        for (int i = 0; i < ALERT_EVENT_COUNT; ++i) {
+            const AlertSwitch& alert = group.events[i];
+            wnd.*alert.pField = bOn[i];
+            wnd.Section().Write(*alert.pValue, bOn[i]);
+        }
+    });
+}
 
 void PreviewAlphaOnEveryContact(BYTE nAlpha)
 {
-    ForEachContactWindow(
-        [&](CContactWnd& wnd) { SetLayeredAttributes(wnd.m_hWnd, 0, nAlpha, LWA_ALPHA); });
+    ForEachContactWindow([&](CContactWnd& wnd) { SetWindowAlpha(wnd.m_hWnd, nAlpha); });
 }
 
 } // namespace
@@ -108,60 +82,47 @@ void SetDefaultDisplayRules()
 void SetDefaultSoundAlerts()
 {
     CDefaultSoundAlertsDlg dlg;
-    for (const SoundDefaults& sound : kSoundDefaults)
-        dlg.*sound.pValues = {DefaultSettings.*sound.pPlay, DefaultSettings.*sound.pUseDefault,
-                              DefaultSettings.*sound.pCustomPath};
+    for (int i = 0; i < ALERT_EVENT_COUNT; ++i) {
+        const EventSoundFile& file = kEventSoundFiles[i];
+        dlg.*kSoundDialogValues[i] = {DefaultSettings.*kSoundSwitches.events[i].pDefault,
+                                      DefaultSettings.*file.pUseDefault,
+                                      DefaultSettings.*file.pCustomPath};
+    }
     if (dlg.DoModal() != IDOK)
         return;
 
-    const Settings::ProfileSection defaults = Settings::DefaultSection();
-    for (const SoundDefaults& sound : kSoundDefaults) {
-        const SoundAlertValues& values = dlg.*sound.pValues;
-        DefaultSettings.*sound.pPlay = values.bPlay != FALSE;
-        DefaultSettings.*sound.pUseDefault = values.bUseDefault != FALSE;
-        DefaultSettings.*sound.pCustomPath = values.strCustomPath;
-        defaults.Write(sound.play, values.bPlay != FALSE);
-        defaults.Write(sound.useDefault, values.bUseDefault != FALSE);
-        defaults.Write(sound.customPath, values.strCustomPath);
+    bool bPlay[ALERT_EVENT_COUNT] = {};
+    for (int i = 0; i < ALERT_EVENT_COUNT; ++i) {
+        const SoundAlertValues& values = dlg.*kSoundDialogValues[i];
+        const EventSoundFile& file = kEventSoundFiles[i];
+        StoreDefault(kSoundSwitches.events[i].pDefault, values.bPlay != FALSE);
+        StoreDefault(file.pUseDefault, values.bUseDefault != FALSE);
+        StoreDefault(file.pCustomPath, values.strCustomPath);
+        bPlay[i] = values.bPlay >= 1;
     }
     // Which file plays is read from DefaultSettings at every alert: only
     // the switches have copies in the contacts.
-    ForEachContactWindow([&](CContactWnd& wnd) {
-        if (!wnd.m_bUseDefaultSoundRules)
-            return;
-        for (const SoundDefaults& sound : kSoundDefaults) {
-            wnd.*sound.pContactPlay = (dlg.*sound.pValues).bPlay >= 1;
-            wnd.Section().Write(sound.contactPlay, wnd.*sound.pContactPlay);
-        }
-    });
+    CopyToFollowingContacts(kSoundSwitches, bPlay);
 }
 
 void SetDefaultSpeechAlerts()
 {
     CDefaultSpeechAlertsDlg dlg;
-    for (const SpeechDefaults& speech : kSpeechDefaults)
-        dlg.*speech.pValue = DefaultSettings.*speech.pDefault;
+    for (int i = 0; i < ALERT_EVENT_COUNT; ++i)
+        dlg.*kSpeechDialogValues[i] = DefaultSettings.*kSpeechSwitches.events[i].pDefault;
     dlg.m_nSayNameOnly = DefaultSettings.SayNameOnly;
     if (dlg.DoModal() != IDOK)
         return;
 
-    const Settings::ProfileSection defaults = Settings::DefaultSection();
-    for (const SpeechDefaults& speech : kSpeechDefaults) {
-        DefaultSettings.*speech.pDefault = dlg.*speech.pValue != FALSE;
-        defaults.Write(speech.value, dlg.*speech.pValue != FALSE);
+    bool bSpeak[ALERT_EVENT_COUNT] = {};
+    for (int i = 0; i < ALERT_EVENT_COUNT; ++i) {
+        const BOOL bValue = dlg.*kSpeechDialogValues[i];
+        StoreDefault(kSpeechSwitches.events[i].pDefault, bValue != FALSE);
+        bSpeak[i] = bValue >= 1;
     }
     // What is said has no copy in the contacts: every alert reads it here.
-    DefaultSettings.SayNameOnly = dlg.m_nSayNameOnly;
-    defaults.Write(Def::SayNameOnly, dlg.m_nSayNameOnly);
-
-    ForEachContactWindow([&](CContactWnd& wnd) {
-        if (!wnd.m_bUseDefaultSpeechRules)
-            return;
-        for (const SpeechDefaults& speech : kSpeechDefaults) {
-            wnd.*speech.pContactValue = dlg.*speech.pValue >= 1;
-            wnd.Section().Write(speech.contactValue, wnd.*speech.pContactValue);
-        }
-    });
+    StoreDefault(&DefaultSettingsData::SayNameOnly, dlg.m_nSayNameOnly);
+    CopyToFollowingContacts(kSpeechSwitches, bSpeak);
 }
 
 void SetBorderColors()
@@ -175,18 +136,13 @@ void SetBorderColors()
     if (dlg.DoModal() != IDOK)
         return;
 
-    const Settings::ProfileSection defaults = Settings::DefaultSection();
-    defaults.Write(Def::OnlineBorderColor, dlg.m_crOnline);
-    defaults.Write(Def::OfflineBorderColor, dlg.m_crOffline);
-    defaults.Write(Def::BusyBorderColor, dlg.m_crBusy);
-    defaults.Write(Def::AwayBorderColor, dlg.m_crAway);
-    defaults.Write(Def::HideBorder, dlg.m_bHideOfflineBorder != FALSE);
-    DefaultSettings.OnlineBorderColor = dlg.m_crOnline;
-    DefaultSettings.OfflineBorderColor = dlg.m_crOffline;
-    DefaultSettings.BusyBorderColor = dlg.m_crBusy;
-    DefaultSettings.AwayBorderColor = dlg.m_crAway;
-    DefaultSettings.HideBorder = dlg.m_bHideOfflineBorder != FALSE;
-    ForEachContactWindow([](CContactWnd& wnd) { wnd.RepaintNow(); });
+    using D = DefaultSettingsData;
+    StoreDefault(&D::OnlineBorderColor, dlg.m_crOnline);
+    StoreDefault(&D::OfflineBorderColor, dlg.m_crOffline);
+    StoreDefault(&D::BusyBorderColor, dlg.m_crBusy);
+    StoreDefault(&D::AwayBorderColor, dlg.m_crAway);
+    StoreDefault(&D::HideBorder, dlg.m_bHideOfflineBorder != FALSE);
+    RepaintContactWindows();
 }
 
 void SetNameColors()
@@ -198,14 +154,11 @@ void SetNameColors()
     if (dlg.DoModal() != IDOK)
         return;
 
-    const Settings::ProfileSection defaults = Settings::DefaultSection();
-    defaults.Write(Def::NameForegroundColor, dlg.m_crForeground);
-    defaults.Write(Def::NameBackgroundColor, dlg.m_crBackground);
-    defaults.Write(Def::NameTransparentBackground, dlg.m_bTransparentBackground != FALSE);
-    DefaultSettings.NameForegroundColor = dlg.m_crForeground;
-    DefaultSettings.NameBackgroundColor = dlg.m_crBackground;
-    DefaultSettings.NameTransparentBackground = dlg.m_bTransparentBackground != FALSE;
-    ForEachContactWindow([](CContactWnd& wnd) { wnd.RepaintNow(); });
+    using D = DefaultSettingsData;
+    StoreDefault(&D::NameForegroundColor, dlg.m_crForeground);
+    StoreDefault(&D::NameBackgroundColor, dlg.m_crBackground);
+    StoreDefault(&D::NameTransparentBackground, dlg.m_bTransparentBackground != FALSE);
+    RepaintContactWindows();
 }
 
 void SetTransparencyForAllContacts()
@@ -222,8 +175,7 @@ void SetTransparencyForAllContacts()
         });
     // After Cancel this takes back the preview.
     ForEachContactWindow([](CContactWnd& wnd) {
-        const int nTransparency = wnd.Section().Read(Contact::Transparency);
-        SetLayeredAttributes(wnd.m_hWnd, 0, TransparencyToAlpha(nTransparency), LWA_ALPHA);
+        SetWindowTransparency(wnd.m_hWnd, wnd.Section().Read(Contact::Transparency));
     });
 }
 
@@ -252,15 +204,4 @@ void ShowContactProperties(ContactRecord* pRecord)
     section.Write(Contact::DisplayRule, pWnd->m_nDisplayRule);
     section.Write(Contact::UseDefaultDisplayRules, pWnd->m_bUseDefaultDisplayRules);
     pWnd->RepaintNow();
-}
-
-bool ShowContactPropertiesAt(int nIndex)
-{
-    theContacts.Premier();
-    for (int i = 0; i < nIndex && !theContacts.HorsListe(); ++i)
-        theContacts.Suivant();
-    if (theContacts.HorsListe())
-        return false;
-    ShowContactProperties(theContacts.Info());
-    return true;
 }

@@ -20,6 +20,3 @@ void SetTransparencyForAllContacts();
 // "Contact Properties" for one contact: its custom name and display rule.
 // Run from the contact's window and from the tray menu.
 void ShowContactProperties(ContactRecord* pRecord);
-// The same for the contact at that index of the list (0 for the first):
-// false, and nothing opens, when the list has fewer contacts.
-bool ShowContactPropertiesAt(int nIndex);

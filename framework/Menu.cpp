@@ -4,9 +4,12 @@
 
 namespace {
 
-BOOL SystemTrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner)
+BOOL SystemTrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner, const RECT* pExclude)
 {
-    return TrackPopupMenu(hPopup, nFlags, x, y, 0, hOwner, nullptr);
+    TPMPARAMS params = {sizeof(params), {}};
+    if (pExclude)
+        params.rcExclude = *pExclude;
+    return TrackPopupMenuEx(hPopup, nFlags, x, y, hOwner, pExclude ? &params : nullptr);
 }
 
 PopupMenuHandler g_handler = SystemTrackPopup;
@@ -41,9 +44,9 @@ HMENU CMenu::Detach()
     return hMenu;
 }
 
-BOOL TrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner)
+BOOL TrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner, const RECT* pExclude)
 {
-    return g_handler(hPopup, nFlags, x, y, hOwner);
+    return g_handler(hPopup, nFlags, x, y, hOwner, pExclude);
 }
 
 PopupMenuHandler SetPopupMenuHandler(PopupMenuHandler handler)

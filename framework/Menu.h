@@ -28,11 +28,14 @@ private:
 };
 
 // Tracks a popup menu in the system's modal menu loop; the chosen command
-// reaches the owner as WM_COMMAND. Every popup menu of the program is tracked
-// through here, so that a test can look at the built menu and choose for the
-// user instead of blocking.
-using PopupMenuHandler = BOOL (*)(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner);
-BOOL TrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner);
+// reaches the owner as WM_COMMAND. Where the menu must be moved to fit on
+// the screen, it is kept off the excluded rectangle, if one is given. Every
+// popup menu of the program is tracked through here, so that a test can look
+// at the built menu and choose for the user instead of blocking.
+using PopupMenuHandler = BOOL (*)(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner,
+                                  const RECT* pExclude);
+BOOL TrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner,
+                const RECT* pExclude = nullptr);
 
 // Replaces how popup menus are tracked; returns the previous handler. A null
 // handler restores the system's menu loop.

@@ -16,17 +16,6 @@
 
 BOOL g_bFirstPaint = TRUE;
 
-namespace {
-
-// A window left outside a smaller desktop comes back at once: the paint
-// routine moves it in.
-void RepaintContactWindows()
-{
-    ForEachContactWindow([](CContactWnd& wnd) { wnd.RepaintNow(); });
-}
-
-} // namespace
-
 CSkyletDlg::CSkyletDlg() : CTrayDialog(IDD_SKYLET_DIALOG)
 {
     m_hIcon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
@@ -175,6 +164,8 @@ LRESULT CSkyletDlg::OnShowLogWindow(WPARAM, LPARAM)
     return 0;
 }
 
+// A window left outside a smaller desktop comes back at once: the paint
+// routine moves it in.
 LRESULT CSkyletDlg::OnDisplayChange(WPARAM, LPARAM)
 {
     Default();

@@ -2,11 +2,22 @@
 
 #include "shell/TrayDialog.h"
 
+#include <string>
+#include <vector>
+
+class ContactRecord;
 class CSkyletDlgAutoProxy;
 
 // Whether the main window has yet to be painted: its first paint sends it
 // into the tray.
 extern BOOL g_bFirstPaint;
+
+// The record a "Contacts Properties" item stood for when the menu was built,
+// with its sign-in name.
+struct ContactMenuItem {
+    const ContactRecord* pRecord;
+    std::string strSigninName;
+};
 
 // The main window: the status log, kept hidden in the tray, and owner of the
 // tray icon and of the General Settings menu that a right click on it opens.
@@ -30,6 +41,8 @@ public:
     HICON m_hIcon = nullptr;
     bool m_bHidden = false;
     BOOL m_bStartWithWindows = FALSE;
+    // The "Contacts Properties" items of the last tray menu, by index.
+    std::vector<ContactMenuItem> m_contactItems;
 
 protected:
     const MessageMap* GetMessageMap() const override;

@@ -36,9 +36,13 @@ void CSkyletDlg::ToggleStartWithWindows()
         return;
     }
     m_bStartWithWindows = !m_bStartWithWindows;
-    if (m_bStartWithWindows)
-        run.SetString(RUN_VALUE_NAME, ProgramRunCommand());
-    else
+    if (m_bStartWithWindows) {
+        // Without the program's path there is nothing to start: no entry then.
+        const std::string command = ProgramRunCommand();
+        if (!command.empty())
+            run.SetString(RUN_VALUE_NAME, command);
+    } else {
         run.DeleteValue(RUN_VALUE_NAME);
+    }
     Settings::DefaultSection().Write(Settings::Default::StartWithWindows, m_bStartWithWindows);
 }

@@ -98,9 +98,12 @@ LRESULT CTrayDialog::OnTrayNotify(WPARAM wParam, LPARAM lParam)
 LRESULT CTrayDialog::OnTaskbarCreated(WPARAM, LPARAM)
 {
     // Without its icon the program would run on out of the user's reach.
-    if (m_nid.hWnd) {
-        m_bIconShown = FALSE;
-        ShowTrayIcon();
-    }
+    if (!m_nid.hWnd)
+        return 0;
+    m_bIconShown = FALSE;
+    // A repeated broadcast finds the icon still there, and the add fails:
+    // the flag says so all the same, so that the icon goes at the end.
+    if (!ShowTrayIcon())
+        m_bIconShown = Shell_NotifyIconA(NIM_MODIFY, &m_nid);
     return 0;
 }

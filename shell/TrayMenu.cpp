@@ -24,17 +24,38 @@ UINT CheckedIf(bool bChecked)
     return MF_BYCOMMAND | (bChecked ? MF_CHECKED : MF_UNCHECKED);
 }
 
-// One item per contact in list order; the id tells the contact's index.
-bool BuildContactsPopup(CMenu& popup)
+// The text of a contact's "Contacts Properties" item.
+std::string ContactItemText(const ContactRecord& record)
 {
+    return record.GetDisplayName() + "...";
+}
+
+// One item per contact in list order; the id tells the index under which
+// the item's record is remembered.
+bool BuildContactsPopup(CMenu& popup, std::vector<ContactMenuItem>& items)
+{
+    items.clear();
     if (!popup.CreatePopup())
         return false;
     UINT nId = CONTACT_CMD_FIRST;
     ForEachContact([&](const ContactRecord* pRecord) {
-        const std::string text = pRecord->GetDisplayName() + "...";
-        AppendMenuA(popup.Get(), MF_STRING, nId++, text.c_str());
+        AppendMenuA(popup.Get(), MF_STRING, nId++, ContactItemText(*pRecord).c_str());
+        items.push_back({pRecord, pRecord->m_strSigninName});
     });
     return true;
+}
+
+// The record an item was built for, while the list still holds it. A poll
+// may have emptied the list since, so the address is only compared until it
+// is found listed; the name tells apart a record made since at that address.
+ContactRecord* ListedRecord(const ContactMenuItem& item)
+{
+    ContactRecord* pListed = nullptr;
+    ForEachContact([&](ContactRecord* pRecord) {
+        if (pRecord == item.pRecord)
+            pListed = pRecord;
+    });
+    return pListed && pListed->m_strSigninName == item.strSigninName ? pListed : nullptr;
 }
 
 template <typename Visit>
@@ -66,7 +87,7 @@ void CSkyletDlg::OnTrayRButtonDown(int x, int y)
     CheckMenuItem(hSettings, ID_TRAY_START_WITH_WINDOWS, CheckedIf(m_bStartWithWindows));
 
     CMenu contacts;
-    if (BuildContactsPopup(contacts)
+    if (BuildContactsPopup(contacts, m_contactItems)
         && InsertMenuA(hSettings, GetMenuItemCount(hSettings) - kContactsPopupFromEnd,
                        MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(contacts.Get()),
                        "Contacts Properties"))
@@ -101,11 +122,16 @@ void CSkyletDlg::OnClickThrough()
     Settings::DefaultSection().Write(Settings::Default::ClickThrough, bOn);
 }
 
-// A "Contacts Properties" item opens the dialog of the contact at its index,
-// when the list still holds one; the command then takes the usual route.
+// A "Contacts Properties" item opens the dialog of the contact it was built
+// for, when the list still holds it: a contact found by a poll while the menu
+// was open shifts the others' places. The command then takes the usual route.
 BOOL CSkyletDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (HIWORD(wParam) == 0 && LOWORD(wParam) >= CONTACT_CMD_FIRST)
-        ShowContactPropertiesAt(LOWORD(wParam) - CONTACT_CMD_FIRST);
+    if (HIWORD(wParam) == 0 && LOWORD(wParam) >= CONTACT_CMD_FIRST) {
+        const size_t nIndex = LOWORD(wParam) - CONTACT_CMD_FIRST;
+        if (nIndex < m_contactItems.size())
+            if (ContactRecord* pRecord = ListedRecord(m_contactItems[nIndex]))
+                ShowContactProperties(pRecord);
+    }
     return CTrayDialog::OnCommand(wParam, lParam);
 }

@@ -130,12 +130,11 @@ TEST_F(ContactDialogsTest, SwitchingUseDefaultRuleShowsTheDefaultRuleOfThatMomen
         Click(hDlg, IDC_PROPERTIES_SHOW_ALWAYS);
         Click(hDlg, IDOK);
     });
-    EXPECT_TRUE(ShowContactPropertiesAt(0));
+    ShowContactProperties(pRecord);
     ASSERT_TRUE(script.Ran());
     EXPECT_TRUE(pRecord->m_pWnd->IsWindowVisible()) << "shown at once";
     EXPECT_EQ(0, ReadContactInt("a@example.com", "displayRule"));
     EXPECT_EQ(0, ReadContactInt("a@example.com", "useDefaultDisplayRules"));
-    EXPECT_FALSE(ShowContactPropertiesAt(1)) << "the list has shrunk since the menu was built";
 }
 
 // While the dialog of a command that holds a record, or previews on the
@@ -149,7 +148,7 @@ TEST_F(ContactDialogsTest, AListEmptiedByAPollWaitsForTheDialogsThatHoldItsRecor
         return theContacts.HorsListe();
     };
     const std::function<void(ContactRecord*)> commands[] = {
-        [](ContactRecord*) { ShowContactPropertiesAt(0); },
+        [](ContactRecord* pRecord) { ShowContactProperties(pRecord); },
         [](ContactRecord* pRecord) { RunCommand(pRecord, ID_SET_CUSTOM_NAME); },
         [](ContactRecord* pRecord) { RunCommand(pRecord, ID_SET_TRANSPARENCY); },
         [](ContactRecord*) { SetTransparencyForAllContacts(); },

@@ -17,11 +17,13 @@ namespace {
 
 std::vector<POINT> g_openedAt;
 UINT g_nFlags = 0;
+RECT g_exclude = {};
 std::function<UINT(HMENU)> g_onOpen; // looks at the menu, returns the command chosen or 0
 
-BOOL TrackInTest(HMENU hMenu, UINT nFlags, int x, int y, HWND hOwner)
+BOOL TrackInTest(HMENU hMenu, UINT nFlags, int x, int y, HWND hOwner, const RECT* pExclude)
 {
     g_nFlags = nFlags;
+    g_exclude = pExclude ? *pExclude : RECT{};
     g_openedAt.push_back({x, y});
     if (const UINT nChoice = g_onOpen ? g_onOpen(hMenu) : 0)
         PostMessageA(hOwner, WM_COMMAND, nChoice, 0); // as the system's menu does
@@ -125,6 +127,8 @@ TEST_F(ContactMenuTest, EachOpeningShowsTheSwitchesOfTheMoment)
     EXPECT_EQ(static_cast<UINT>(TPM_RIGHTBUTTON | TPM_BOTTOMALIGN), g_nFlags);
     EXPECT_EQ(pointer.x, g_openedAt.back().x);
     EXPECT_EQ(pointer.y, g_openedAt.back().y);
+    const RECT hotSpot = {pointer.x, pointer.y, pointer.x + 1, pointer.y + 1};
+    EXPECT_TRUE(EqualRect(&hotSpot, &g_exclude)) << "kept off the pointer where it must move";
 }
 
 TEST_F(ContactMenuTest, SwitchesAndRulesAreStoredAtOnce)

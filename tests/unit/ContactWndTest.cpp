@@ -107,7 +107,7 @@ TEST_F(PlacementTest, ADestroyedWindowGivesItsPlaceToTheNextOne)
     EXPECT_EQ(74, WindowOrigin(*third->m_pWnd).x);
 }
 
-TEST_F(PlacementTest, APositionOffTheDesktopComesBackInside)
+TEST_F(PlacementTest, OnlyAPositionHardlyOnTheDesktopComesBackInside)
 {
     WriteContactInt("a@example.com", "left", 5000);
     WriteContactInt("a@example.com", "top", -3000);
@@ -118,6 +118,15 @@ TEST_F(PlacementTest, APositionOffTheDesktopComesBackInside)
     EXPECT_EQ(work.top, rect.top);
     EXPECT_EQ(work.right - 74, ReadContactInt("a@example.com", "left"));
     EXPECT_EQ(work.top, ReadContactInt("a@example.com", "top"));
+
+    // Tucked partly off the edges, as the user left them, at every paint.
+    for (int left : {-30, 990}) {
+        WriteContactInt("b@example.com", "left", left);
+        auto tucked = MakeRecord("b@example.com", STATUS_ONLINE);
+        Repaint(*tucked->m_pWnd);
+        EXPECT_EQ(left, WindowOrigin(*tucked->m_pWnd).x);
+        EXPECT_EQ(left, ReadContactInt("b@example.com", "left"));
+    }
 }
 
 TEST_F(PlacementTest, WindowsStayOnTopUnlessStoredOtherwise)

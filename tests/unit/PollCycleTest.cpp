@@ -184,6 +184,31 @@ TEST_F(PollCycleTest, AHeldRecordIsNotDeletedByAnEmptyList)
     EXPECT_TRUE(SigninNames().empty());
 }
 
+// Signed out and in again, or into another account, while a dialog is open.
+TEST_F(PollCycleTest, AnEmptyingPutOffByAHoldComesFirstOnceTheHoldEnds)
+{
+    m_pFake->Add(L"a@example.com", kOnline);
+    m_pFake->Add(L"b@example.com", kOnline);
+    Poll();
+    HWND hB = Find("b@example.com")->m_pWnd->m_hWnd;
+    {
+        ContactHold hold;
+        m_pFake->contacts.clear();
+        Poll();
+        m_pFake->Add(L"a@example.com", kAway);
+        m_pFake->Add(L"c@example.com", kOnline);
+        Poll();
+        EXPECT_EQ((std::vector<std::string>{"a@example.com", "b@example.com"}), SigninNames())
+            << "nothing is taken before the emptying";
+    }
+    m_sounds.sounds.clear();
+    Poll();
+    EXPECT_EQ((std::vector<std::string>{"a@example.com", "c@example.com"}), SigninNames());
+    EXPECT_FALSE(IsWindow(hB));
+    EXPECT_EQ(1u, m_sounds.sounds.size()) << "c comes online as a new contact";
+    EXPECT_EQ(0, LogEntries()) << "a comes back as a new contact";
+}
+
 TEST_F(PollCycleTest, ACycleFallingDueDuringACycleIsSkipped)
 {
     m_pFake->Add(L"a@example.com", kOnline);

@@ -2,6 +2,7 @@
 #include "contactwnd/ContactWnd.h"
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
+#include "core/PollCycle.h"
 #include "core/StatusLog.h"
 #include "framework/Menu.h"
 #include "framework/RegKey.h"
@@ -11,6 +12,7 @@
 #include "shell/SkyletDlg.h"
 #include "shell/StartWithWindows.h"
 #include "shell/TrayAnimation.h"
+#include "tests/unit/DialogDriver.h"
 #include "tests/unit/FakeMessenger.h"
 #include "tests/unit/TestSupport.h"
 
@@ -70,6 +72,10 @@ protected:
 
 TEST_F(ShellTest, TheLogWindowHidesInTheTrayAndComesBack)
 {
+    // Said while the shell still holds the icon: it is still to be removed at the end.
+    m_pDlg->SendMessage(RegisterWindowMessageA("TaskbarCreated"));
+    EXPECT_TRUE(m_pDlg->m_bIconShown);
+
     HMENU hSysMenu = GetSystemMenu(m_pDlg->m_hWnd, FALSE);
     const int nLast = GetMenuItemCount(hSysMenu) - 1;
     EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), GetMenuItemID(hSysMenu, nLast));
@@ -238,7 +244,7 @@ TEST(TrayAnimationTest, AnEdgeTheShellNeverReportsGivesTheWorkAreasCorner)
 // Stands in for the system's menu loop: the test reads the built menu and
 // chooses for the user.
 std::function<void(HMENU hMenu, HWND hOwner)> g_onTrack;
-BOOL TrackInTest(HMENU hMenu, UINT, int, int, HWND hOwner)
+BOOL TrackInTest(HMENU hMenu, UINT, int, int, HWND hOwner, const RECT*)
 {
     g_onTrack(hMenu, hOwner);
     return TRUE;
@@ -317,6 +323,50 @@ TEST_F(ShellTest, ClickThroughFollowsTheStoredValueAndReachesEveryWindow)
     EXPECT_EQ(WS_EX_LAYERED, styles(pCreating->m_pWnd));
     EXPECT_FALSE(DefaultSettings.clickThrough);
     EXPECT_EQ(0, ReadContactInt("_Default", "clickThrough"));
+}
+
+// Messages that other processes send, handled in the middle of a walk.
+TEST_F(ShellTest, WalksRunInsideAnotherWalkLeaveItsCursorWhereItWas)
+{
+    for (const char* name : {"Bob", "Carol", "Dan"})
+        Add(name);
+    theContacts.Positionner(2);
+    m_pDlg->SendMessage(WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ(2, theContacts.Position());
+    m_pDlg->SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA);
+    EXPECT_EQ(2, theContacts.Position());
+    g_onTrack = [](HMENU, HWND) {};
+    SetPopupMenuHandler(TrackInTest);
+    TrayNotify(WM_RBUTTONDOWN);
+    EXPECT_EQ(2, theContacts.Position());
+}
+
+TEST_F(ShellTest, AContactsPropertiesItemOpensTheContactItWasBuiltFor)
+{
+    Add("Bob");
+    Add("Carol");
+    // The e-mail of the properties dialog that the item opens, if any.
+    auto opened = [&](int nItem, const std::function<void()>& whileOpen) {
+        std::string strEmail = "(none)";
+        std::unique_ptr<ModalScript> pScript;
+        g_onTrack = [&](HMENU, HWND hOwner) {
+            whileOpen();
+            // Only now: a window that the poll made would have been the next dialog.
+            pScript = std::make_unique<ModalScript>(
+                [&](HWND hDlg) { strEmail = Text(hDlg, IDC_PROPERTIES_EMAIL); });
+            PostMessageA(hOwner, WM_COMMAND, CONTACT_CMD_FIRST + nItem, 0);
+        };
+        SetPopupMenuHandler(TrackInTest);
+        TrayNotify(WM_RBUTTONDOWN);
+        PumpMessages();
+        return strEmail;
+    };
+    // A poll finds Dan while the menu is open: he goes to the second place.
+    FakeMessenger messenger;
+    for (const wchar_t* name : {L"Bob@example.com", L"Carol@example.com", L"Dan@example.com"})
+        messenger.Add(name, 0x02);
+    EXPECT_EQ("Carol@example.com", opened(1, [] { PollCycle(nullptr, 0, 0, 0); }));
+    EXPECT_EQ("(none)", opened(0, [] { theContacts.Vider(); })) << "gone when it is chosen";
 }
 
 } // namespace
