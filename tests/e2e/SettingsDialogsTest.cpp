@@ -9,12 +9,13 @@ constexpr DWORD kWaitMs = 10000;
 
 // Opens the tray menu and chooses, with the keyboard, its item that many
 // steps down (separators are skipped), then an item of its submenu if asked.
-void ChooseFromTrayMenu(HWND hMain, int nDown, bool bFirstOfSubmenu = false)
+void ChooseFromTrayMenu(const SkyletProcess& skylet, int nDown, bool bFirstOfSubmenu = false)
 {
-    PostMessageA(hMain, WM_USER + 1, 1, WM_RBUTTONDOWN);
+    // The last menu must be gone: keys for the new one would reach it.
+    ASSERT_TRUE(WaitUntil([&] { return !skylet.Shows("#32768"); }, kWaitMs));
+    PostMessageA(skylet.MainWindow(), WM_USER + 1, 1, WM_RBUTTONDOWN);
     HWND hMenu = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (hMenu = FindWindowA("#32768", nullptr)) != nullptr; }, kWaitMs));
+    ASSERT_TRUE(WaitUntil([&] { return (hMenu = skylet.Shows("#32768")) != nullptr; }, kWaitMs));
     for (int i = 0; i < nDown; ++i)
         PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
     if (bFirstOfSubmenu)
@@ -22,11 +23,16 @@ void ChooseFromTrayMenu(HWND hMain, int nDown, bool bFirstOfSubmenu = false)
     PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
 }
 
+// The dialog, once it is up and takes the user's input.
 HWND WaitForDialog(const char* pszCaption)
 {
     HWND hDlg = nullptr;
-    WaitUntil([&] { return (hDlg = FindWindowA("#32770", pszCaption)) && IsWindowVisible(hDlg); },
-              kWaitMs);
+    WaitUntil(
+        [&] {
+            hDlg = FindWindowA("#32770", pszCaption);
+            return hDlg && IsWindowVisible(hDlg) && GetForegroundWindow() == hDlg;
+        },
+        kWaitMs);
     return hDlg;
 }
 
@@ -35,25 +41,19 @@ void Click(HWND hDlg, int nId)
     SendMessageA(GetDlgItem(hDlg, nId), BM_CLICK, 0, 0);
 }
 
+// OK, and the dialog gone with the foreground it held: a menu opened while
+// the system still moves the foreground away from the dialog would close.
+bool ClickOK(HWND hDlg)
+{
+    Click(hDlg, IDOK);
+    return WaitUntil([&] { return !IsWindow(hDlg) && GetForegroundWindow() != hDlg; }, kWaitMs);
+}
+
 BYTE AlphaOf(HWND hWnd)
 {
     BYTE alpha = 0;
     GetLayeredWindowAttributes(hWnd, nullptr, &alpha, nullptr);
     return alpha;
-}
-
-// The real pointer, moved to a point of the screen with its left button
-// held down or not.
-void Pointer(int x, int y, DWORD dwButton = 0)
-{
-    SetCursorPos(x, y);
-    if (dwButton) {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = dwButton;
-        SendInput(1, &input, sizeof(input));
-    }
-    Sleep(100); // the pace of a hand, between one input and the next
 }
 
 TEST(SettingsDialogsTest, EachKindOfDialogChangesTheContactsFromTheTrayMenu)
@@ -69,28 +69,28 @@ TEST(SettingsDialogsTest, EachKindOfDialogChangesTheContactsFromTheTrayMenu)
         [&] {
             hBob = skylet.ContactWindowAt(0, work.bottom - 74);
             hCarol = skylet.ContactWindowAt(74, work.bottom - 74);
-            return skylet.MainWindow() && hBob && hCarol && IsWindowVisible(hBob);
+            return skylet.MainWindow() && !IsWindowVisible(skylet.MainWindow()) && hBob && hCarol
+                   && IsWindowVisible(hBob);
         },
         20000));
-    HWND hMain = skylet.MainWindow();
     EXPECT_FALSE(IsWindowVisible(hCarol)) << "hidden while offline";
 
     // A default: every contact shown always.
-    ChooseFromTrayMenu(hMain, 2);
+    ChooseFromTrayMenu(skylet, 2);
     HWND hDlg = WaitForDialog("Set Default Display Rules");
     ASSERT_NE(nullptr, hDlg);
     Click(hDlg, IDC_RULES_SHOW_ALWAYS);
-    Click(hDlg, IDOK);
+    EXPECT_TRUE(ClickOK(hDlg));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(hCarol); }, kWaitMs));
     EXPECT_EQ(0, ReadSkyletInt("_Default", "displayRules", -1));
     EXPECT_EQ(0, ReadSkyletInt("carol@example.com", "displayRule", -1));
 
     // A colour: offline contacts framed too.
-    ChooseFromTrayMenu(hMain, 5);
+    ChooseFromTrayMenu(skylet, 5);
     hDlg = WaitForDialog("Set Status Border Color");
     ASSERT_NE(nullptr, hDlg);
     Click(hDlg, IDC_BORDER_HIDE);
-    Click(hDlg, IDOK);
+    EXPECT_TRUE(ClickOK(hDlg));
     RECT carol = {};
     GetClientRect(hCarol, &carol);
     MapWindowPoints(hCarol, nullptr, reinterpret_cast<POINT*>(&carol), 2);
@@ -99,33 +99,32 @@ TEST(SettingsDialogsTest, EachKindOfDialogChangesTheContactsFromTheTrayMenu)
         << "the grey frame";
     EXPECT_EQ(0, ReadSkyletInt("_Default", "HideBorder", -1));
 
-    // Transparency: the real pointer drags the slider to its left end in
+    // Transparency: the real pointer drags the slider past its left end in
     // one move, and the windows follow the thumb at once.
-    ChooseFromTrayMenu(hMain, 9);
+    ChooseFromTrayMenu(skylet, 9);
     hDlg = WaitForDialog("Set Transparency");
     ASSERT_NE(nullptr, hDlg);
     EXPECT_EQ(135, AlphaOf(hBob));
     RECT slider = {};
     GetWindowRect(GetDlgItem(hDlg, IDC_TRANSPARENCY_SLIDER), &slider);
     const int y = (slider.top + slider.bottom) / 2;
-    Pointer((slider.left + slider.right) / 2, y, MOUSEEVENTF_LEFTDOWN);
-    Pointer(slider.left - 40, y);
+    HeldLeftButton drag(MoveTo((slider.left + slider.right) / 2, y)
+                        + "; sleep 0.3; xdotool mousedown 1; sleep 0.2; "
+                        + MoveTo(0, y)); // past the slider's left end
+    ASSERT_TRUE(drag.Pressed());
     EXPECT_TRUE(WaitUntil([&] { return AlphaOf(hBob) == 15 && AlphaOf(hCarol) == 15; }, kWaitMs))
         << "previewed while dragging";
-    EXPECT_TRUE(IsWindow(hDlg)) << "before the dialog closes";
-    Pointer(slider.left - 40, y, MOUSEEVENTF_LEFTUP);
-    Click(hDlg, IDOK);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(hDlg); }, kWaitMs));
+    ASSERT_TRUE(drag.Release("xdotool mouseup 1; " + MoveTo(700, 300)));
+    EXPECT_TRUE(ClickOK(hDlg));
     EXPECT_EQ(0, ReadSkyletInt("bob@example.com", "transparency", -1));
     EXPECT_EQ(15, AlphaOf(hCarol));
 
     // A contact's properties, from the "Contacts Properties" submenu.
-    ChooseFromTrayMenu(hMain, 10, true);
+    ChooseFromTrayMenu(skylet, 10, true);
     hDlg = WaitForDialog("Contact Properties");
     ASSERT_NE(nullptr, hDlg);
     SetDlgItemTextA(hDlg, IDC_PROPERTIES_CUSTOM_NAME, "Robert");
-    Click(hDlg, IDOK);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(hDlg); }, kWaitMs));
+    EXPECT_TRUE(ClickOK(hDlg));
     EXPECT_EQ("Robert", ReadSkyletString("bob@example.com", "customName"));
     EXPECT_TRUE(skylet.Quit());
 }
