@@ -18,6 +18,8 @@ BOOL g_bFirstPaint = TRUE;
 
 namespace {
 
+constexpr UINT_PTR kFullScreenTimer = 1;
+
 // A window left outside a smaller desktop comes back at once: the paint
 // routine moves it in.
 void RepaintContactWindows()
@@ -56,6 +58,7 @@ const MessageMap* CSkyletDlg::GetMessageMap() const
             MapMessage<&CSkyletDlg::OnShowLogWindow>(ShowLogWindowMessage()),
             MapMessage<&CSkyletDlg::OnDisplayChange>(WM_DISPLAYCHANGE),
             MapMessage<&CSkyletDlg::OnSettingChange>(WM_SETTINGCHANGE),
+            MapMessage<&CSkyletDlg::OnTimer>(WM_TIMER),
             MapCommand<&CSkyletDlg::OnContactList>(IDC_CONTACT_LIST),
             MapCommand<&CSkyletDlg::OnOpenCloseLog>(ID_TRAY_OPEN_CLOSE_LOG),
             MapCommand<&CSkyletDlg::OnReorganize>(ID_TRAY_REORGANIZE),
@@ -87,6 +90,7 @@ BOOL CSkyletDlg::OnInitDialog()
     SetDlgItemTextA(m_hWnd, IDC_LOG, STATUS_LOG_WELCOME);
     ForEachContact(AppendLogLine);
     m_bHidden = false;
+    SetTimer(m_hWnd, kFullScreenTimer, CFullScreenWatch::CHECK_MS, nullptr);
     return TRUE;
 }
 
@@ -187,6 +191,14 @@ LRESULT CSkyletDlg::OnSettingChange(WPARAM wParam, LPARAM)
     Default();
     if (wParam == SPI_SETWORKAREA)
         RepaintContactWindows();
+    return 0;
+}
+
+LRESULT CSkyletDlg::OnTimer(WPARAM wParam, LPARAM)
+{
+    if (wParam != kFullScreenTimer)
+        return Default();
+    m_fullScreen.Check();
     return 0;
 }
 

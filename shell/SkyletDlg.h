@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/FullScreenWatch.h"
 #include "shell/TrayDialog.h"
 
 class CSkyletDlgAutoProxy;
@@ -57,10 +58,13 @@ private:
     LRESULT OnShowLogWindow(WPARAM wParam, LPARAM lParam);
     LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
 
     // Tray menu commands.
     void OnClickThrough();
     void OnReorganize();
     void OnAbout();
     void OnHelp();
+
+    CFullScreenWatch m_fullScreen;
 };
