@@ -184,10 +184,36 @@ Settings::ProfileSection CContactWnd::Section() const
 void CContactWnd::ApplyDisplayRule()
 {
     switch (DisplayRuleVisibility(m_nDisplayRule, m_pContact->m_nStatus)) {
-    case RuleVisibility::Shown: ShowWindow(SW_SHOW); break;
+    // Shown only when hidden: Wine raises a shown window that it is asked to
+    // show again, at every repaint. Below a full-screen program it comes
+    // without taking the foreground from it, and stays below.
+    case RuleVisibility::Shown:
+        if (!IsWindowVisible())
+            ShowWindow(m_hSteppedAsideFor ? SW_SHOWNA : SW_SHOW);
+        break;
     case RuleVisibility::Hidden: ShowWindow(SW_HIDE); break;
     case RuleVisibility::Unchanged: break;
     }
+}
+
+void CContactWnd::StepAsideFor(HWND hFullScreen)
+{
+    if (m_hSteppedAsideFor == hFullScreen)
+        return;
+    m_hSteppedAsideFor = hFullScreen;
+    // Right below the program in one move: below a window that is not
+    // topmost it is no longer topmost either. (HWND_NOTOPMOST first would put
+    // it above every window that is not topmost, the program's included, and
+    // Wine does not take the second move after that one.)
+    SetWindowPos(hFullScreen, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CContactWnd::StepBack()
+{
+    if (!m_hSteppedAsideFor)
+        return;
+    m_hSteppedAsideFor = nullptr;
+    SetWindowPos(InsertAfter(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CContactWnd::DrawName(HDC hDC, const RECT& client) const

@@ -55,8 +55,19 @@ public:
     // use-default commands.
     void ShowContextMenu(UINT nFlags, POINT point);
 
-    // The insert-after window of every move: topmost or not by "stayOnTop".
-    HWND InsertAfter() const { return m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST; }
+    // The insert-after window of every move: topmost or not by "stayOnTop",
+    // and below the full-screen program it steps aside for.
+    HWND InsertAfter() const
+    {
+        if (m_hSteppedAsideFor)
+            return m_hSteppedAsideFor;
+        return m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST;
+    }
+    // Goes below a full-screen program in front of it, without a move or
+    // activation, and stays there until StepBack.
+    void StepAsideFor(HWND hFullScreen);
+    // On top again, when it stepped aside.
+    void StepBack();
 
     bool m_bSoundAlertWhenOffline = true;
     bool m_bSoundAlertWhenOnline = true;
@@ -131,8 +142,9 @@ private:
     void StartMoving(POINT point);
     std::string TooltipText() const;
 
-    std::string m_strTooltipText; // the tooltip shows it while it is up
-    bool m_bMoving = false;       // the system's move loop runs for the window
+    std::string m_strTooltipText;      // the tooltip shows it while it is up
+    bool m_bMoving = false;            // the system's move loop runs for the window
+    HWND m_hSteppedAsideFor = nullptr; // the full-screen program it is below
 };
 
 // Every contact's window, in list order.

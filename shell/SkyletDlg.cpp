@@ -16,6 +16,12 @@
 
 BOOL g_bFirstPaint = TRUE;
 
+namespace {
+
+constexpr UINT_PTR kFullScreenTimer = 1;
+
+} // namespace
+
 CSkyletDlg::CSkyletDlg() : CTrayDialog(IDD_SKYLET_DIALOG)
 {
     m_hIcon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
@@ -45,6 +51,7 @@ const MessageMap* CSkyletDlg::GetMessageMap() const
             MapMessage<&CSkyletDlg::OnShowLogWindow>(ShowLogWindowMessage()),
             MapMessage<&CSkyletDlg::OnDisplayChange>(WM_DISPLAYCHANGE),
             MapMessage<&CSkyletDlg::OnSettingChange>(WM_SETTINGCHANGE),
+            MapMessage<&CSkyletDlg::OnTimer>(WM_TIMER),
             MapCommand<&CSkyletDlg::OnContactList>(IDC_CONTACT_LIST),
             MapCommand<&CSkyletDlg::OnOpenCloseLog>(ID_TRAY_OPEN_CLOSE_LOG),
             MapCommand<&CSkyletDlg::OnReorganize>(ID_TRAY_REORGANIZE),
@@ -76,6 +83,7 @@ BOOL CSkyletDlg::OnInitDialog()
     SetDlgItemTextA(m_hWnd, IDC_LOG, STATUS_LOG_WELCOME);
     ForEachContact(AppendLogLine);
     m_bHidden = false;
+    SetTimer(m_hWnd, kFullScreenTimer, CFullScreenWatch::CHECK_MS, nullptr);
     return TRUE;
 }
 
@@ -178,6 +186,14 @@ LRESULT CSkyletDlg::OnSettingChange(WPARAM wParam, LPARAM)
     Default();
     if (wParam == SPI_SETWORKAREA)
         RepaintContactWindows();
+    return 0;
+}
+
+LRESULT CSkyletDlg::OnTimer(WPARAM wParam, LPARAM)
+{
+    if (wParam != kFullScreenTimer)
+        return Default();
+    m_fullScreen.Check();
     return 0;
 }
 

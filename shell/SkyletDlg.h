@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/FullScreenWatch.h"
 #include "shell/TrayDialog.h"
 
 #include <string>
@@ -70,10 +71,13 @@ private:
     LRESULT OnShowLogWindow(WPARAM wParam, LPARAM lParam);
     LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
 
     // Tray menu commands.
     void OnClickThrough();
     void OnReorganize();
     void OnAbout();
     void OnHelp();
+
+    CFullScreenWatch m_fullScreen;
 };
