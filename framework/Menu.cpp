@@ -41,6 +41,17 @@ HMENU CMenu::Detach()
     return hMenu;
 }
 
+std::string MenuItemText(const std::string& strText)
+{
+    std::string item;
+    for (char c : strText) {
+        if (c == '&')
+            item += '&';
+        item += c;
+    }
+    return item;
+}
+
 BOOL TrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner)
 {
     return g_handler(hPopup, nFlags, x, y, hOwner);

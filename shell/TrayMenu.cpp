@@ -31,7 +31,7 @@ bool BuildContactsPopup(CMenu& popup)
         return false;
     UINT nId = CONTACT_CMD_FIRST;
     ForEachContact([&](const ContactRecord* pRecord) {
-        const std::string text = pRecord->GetDisplayName() + "...";
+        const std::string text = MenuItemText(pRecord->GetDisplayName()) + "...";
         AppendMenuA(popup.Get(), MF_STRING, nId++, text.c_str());
     });
     return true;

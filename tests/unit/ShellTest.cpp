@@ -11,6 +11,7 @@
 #include "shell/SkyletDlg.h"
 #include "shell/StartWithWindows.h"
 #include "shell/TrayAnimation.h"
+#include "tests/unit/DialogDriver.h"
 #include "tests/unit/FakeMessenger.h"
 #include "tests/unit/TestSupport.h"
 
@@ -282,6 +283,25 @@ TEST_F(ShellTest, TheTrayMenuListsTheContactsAndShowsTheSettingsAtEveryOpening)
     EXPECT_EQ((std::vector<std::string>{"20", "Contacts Properties", "32836", "8", "0",
                                         "32854Bob...", "32855Caz...", "32856" + longName + "..."}),
               entries);
+}
+
+TEST_F(ShellTest, AContactsItemShowsItsNameAsItIsAndOpensThatContact)
+{
+    Add("Bob");
+    Add("Tom & Jerry");
+    std::string strItem;
+    g_onTrack = [&](HMENU hMenu, HWND hOwner) {
+        HMENU hContacts = GetSubMenu(hMenu, 13);
+        strItem = MenuText(hContacts, 1);
+        PostMessageA(hOwner, WM_COMMAND, GetMenuItemID(hContacts, 1), 0);
+    };
+    SetPopupMenuHandler(TrackInTest);
+    std::string strOpened;
+    ModalScript script([&](HWND hDlg) { strOpened = Text(hDlg, IDC_PROPERTIES_EMAIL); });
+    TrayNotify(WM_RBUTTONDOWN);
+    PumpMessages();
+    EXPECT_EQ("Tom && Jerry...", strItem) << "no mnemonic";
+    EXPECT_EQ("Tom & Jerry@example.com", strOpened);
 }
 
 TEST_F(ShellTest, ClickThroughFollowsTheStoredValueAndReachesEveryWindow)
