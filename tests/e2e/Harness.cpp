@@ -8,7 +8,9 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -44,6 +46,19 @@ bool HasClass(HWND hWnd, const char* pszClassName)
     char className[32] = "";
     GetClassNameA(hWnd, className, sizeof(className));
     return lstrcmpiA(className, pszClassName) == 0;
+}
+
+constexpr DWORD kWaitMs = 10000;
+
+// The 8-bit samples that sound. On a busy machine Wine feeds the device
+// silence (0x80) while a sound is late, before, inside or after it.
+std::string Sounding(const std::string& samples)
+{
+    std::string sounding;
+    for (char sample : samples)
+        if (sample != '\x80')
+            sounding.push_back(sample);
+    return sounding;
 }
 
 bool IsDialog(HWND hWnd)
@@ -319,6 +334,84 @@ HWND SkyletProcess::Shows(const char* pszClassName) const
         if (HasClass(hWnd, pszClassName) && IsWindowVisible(hWnd))
             return hWnd;
     return nullptr;
+}
+
+void ChooseFromTrayMenu(HWND hMain, int nDown, bool bFirstOfSubmenu)
+{
+    PostMessageA(hMain, WM_USER + 1, 1, WM_RBUTTONDOWN);
+    HWND hMenu = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (hMenu = FindWindowA("#32768", nullptr)) != nullptr; }, kWaitMs));
+    for (int i = 0; i < nDown; ++i)
+        PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
+    if (bFirstOfSubmenu)
+        PostMessageA(hMenu, WM_KEYDOWN, VK_RIGHT, 0);
+    PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+HWND WaitForDialog(const char* pszCaption)
+{
+    HWND hDlg = nullptr;
+    WaitUntil([&] { return (hDlg = FindWindowA("#32770", pszCaption)) && IsWindowVisible(hDlg); },
+              kWaitMs);
+    return hDlg;
+}
+
+void Click(HWND hDlg, int nId)
+{
+    SendMessageA(GetDlgItem(hDlg, nId), BM_CLICK, 0, 0);
+}
+
+bool Wave::operator==(const Wave& other) const
+{
+    return format == other.format && Sounding(samples) == Sounding(other.samples);
+}
+
+std::vector<Wave> SplitWaves(const std::string& bytes)
+{
+    std::vector<Wave> waves;
+    for (size_t at = bytes.find("RIFF"); at != std::string::npos;) {
+        const size_t dataTag = bytes.find("data", at);
+        if (dataTag == std::string::npos)
+            break; // a header still on its way
+        const size_t data = dataTag + 8;
+        const size_t next = bytes.find("RIFF", data);
+        waves.push_back({bytes.substr(at + 22, 14),
+                         bytes.substr(data, next == std::string::npos ? next : next - data)});
+        at = next;
+    }
+    return waves;
+}
+
+std::string FileBytes(const std::string& strPath)
+{
+    std::ifstream file(strPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::string SkyletWave(UINT nId)
+{
+    HMODULE hExe =
+        LoadLibraryExA(WindowsPath(SKYLET_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC hResource = FindResourceA(hExe, MAKEINTRESOURCEA(nId), "WAVE");
+    const std::string bytes(static_cast<const char*>(LockResource(LoadResource(hExe, hResource))),
+                            SizeofResource(hExe, hResource));
+    FreeLibrary(hExe);
+    return bytes;
+}
+
+PlayedSounds::PlayedSounds()
+{
+    if (const char* pszFile = std::getenv("SKYLET_PLAYED_SOUNDS")) {
+        m_strFile = WindowsPath(pszFile);
+        m_nBefore = FileBytes(m_strFile).size();
+    }
+}
+
+std::vector<Wave> PlayedSounds::Waves() const
+{
+    const std::string bytes = FileBytes(m_strFile);
+    return SplitWaves(bytes.size() > m_nBefore ? bytes.substr(m_nBefore) : std::string());
 }
 
 std::vector<HWND> TrayIcons()

@@ -88,6 +88,44 @@ private:
     PROCESS_INFORMATION m_process = {};
 };
 
+// Opens the tray menu and chooses, with the keyboard, its item that many
+// steps down (separators are skipped), then an item of its submenu if asked.
+void ChooseFromTrayMenu(HWND hMain, int nDown, bool bFirstOfSubmenu = false);
+// The shown dialog of that caption, once there is one; null after the limit.
+HWND WaitForDialog(const char* pszCaption);
+void Click(HWND hDlg, int nId);
+
+// One sound as the test prefix's sound device records it.
+struct Wave {
+    std::string format; // channels, rate, byte rate, block size, bits per sample
+    std::string samples;
+    // The same sound, whatever silence Wine fed the device around it.
+    bool operator==(const Wave& other) const;
+};
+
+// The WAVs one after another in the bytes. A recorded WAV does not tell its
+// length (its header went into a pipe before its samples): its samples run
+// to the next WAV or to the end.
+std::vector<Wave> SplitWaves(const std::string& bytes);
+std::string FileBytes(const std::string& strPath);
+// A WAVE resource of Skylet.exe.
+std::string SkyletWave(UINT nId);
+
+// The sounds played from its making on: the test prefix's sound device
+// appends every sound played to the file that SKYLET_PLAYED_SOUNDS names
+// (scripts/run-tests.sh).
+class PlayedSounds {
+public:
+    PlayedSounds();
+    // False when the tests do not run where sounds are recorded.
+    bool Recorded() const { return !m_strFile.empty(); }
+    std::vector<Wave> Waves() const;
+
+private:
+    std::string m_strFile;
+    size_t m_nBefore = 0;
+};
+
 // The icons of Wine's notification area, each a window of its own, in the
 // order they were added.
 std::vector<HWND> TrayIcons();

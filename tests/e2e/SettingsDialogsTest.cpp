@@ -7,34 +7,6 @@ namespace {
 
 constexpr DWORD kWaitMs = 10000;
 
-// Opens the tray menu and chooses, with the keyboard, its item that many
-// steps down (separators are skipped), then an item of its submenu if asked.
-void ChooseFromTrayMenu(HWND hMain, int nDown, bool bFirstOfSubmenu = false)
-{
-    PostMessageA(hMain, WM_USER + 1, 1, WM_RBUTTONDOWN);
-    HWND hMenu = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (hMenu = FindWindowA("#32768", nullptr)) != nullptr; }, kWaitMs));
-    for (int i = 0; i < nDown; ++i)
-        PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
-    if (bFirstOfSubmenu)
-        PostMessageA(hMenu, WM_KEYDOWN, VK_RIGHT, 0);
-    PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
-}
-
-HWND WaitForDialog(const char* pszCaption)
-{
-    HWND hDlg = nullptr;
-    WaitUntil([&] { return (hDlg = FindWindowA("#32770", pszCaption)) && IsWindowVisible(hDlg); },
-              kWaitMs);
-    return hDlg;
-}
-
-void Click(HWND hDlg, int nId)
-{
-    SendMessageA(GetDlgItem(hDlg, nId), BM_CLICK, 0, 0);
-}
-
 BYTE AlphaOf(HWND hWnd)
 {
     BYTE alpha = 0;
