@@ -95,7 +95,7 @@ bool ContactEditor::Set(const std::string& strSigninName, const std::string& str
     // Blanks around it would be taken for the line's own.
     if (!strName.empty() && strName.front() == ' ')
         strName.replace(0, 1, "\\x20");
-    if (strName.size() > 1 && strName.back() == ' ')
+    if (!strName.empty() && strName.back() == ' ')
         strName.replace(strName.size() - 1, 1, "\\x20");
     if (strName.empty() && existing != m_lines.end())
         strName = ReadLine(*existing).m_strNameText;
