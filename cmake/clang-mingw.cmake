@@ -26,6 +26,8 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${MINGW_GCC_LIB_DIR}")
 # The C++ runtime and the unwinder of that GCC call the pthread library:
 # -pthread puts it in the driver's group of default libraries, as GCC does.
 string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -pthread")
+# DLLs (the test prefix's stand-in voice) link the same way.
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${CMAKE_EXE_LINKER_FLAGS_INIT}")
 
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
