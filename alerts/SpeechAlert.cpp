@@ -15,11 +15,16 @@ constexpr DWORD kVoiceContext = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | C
 
 } // namespace
 
-std::string SpeechText(const std::string& strDisplayName, int nStatus, int nSayNameOnly)
+std::wstring SpeechText(const std::string& strDisplayName, int nStatus, int nSayNameOnly)
 {
+    // Cut once converted: every character of the ANSI text, of one byte or
+    // two, is one UTF-16 unit, so no character is split.
+    std::wstring text = AnsiToWide(strDisplayName);
+    if (text.size() > kSpokenNameLength)
+        text.resize(kSpokenNameLength);
     if (nSayNameOnly != 1 || nStatus < 0 || nStatus >= STATUS_COUNT)
-        return strDisplayName;
-    return strDisplayName + " is " + StatusNames[nStatus] + ".";
+        return text;
+    return text + L" is " + AnsiToWide(StatusNames[nStatus]) + L".";
 }
 
 void SpeakAlert(const std::string& strDisplayName, int nStatus)
@@ -34,8 +39,9 @@ void SpeakAlert(const std::string& strDisplayName, int nStatus)
             CoCreateInstance(CLSID_SpVoice, nullptr, kVoiceContext, IID_ISpVoice, pVoice.PutVoid()))
         || !pVoice)
         return;
-    const std::wstring text =
-        AnsiToWide(SpeechText(strDisplayName, nStatus, DefaultSettings.SayNameOnly));
-    // Flags 0: the call returns when the sentence has been spoken.
-    pVoice->Speak(text.c_str(), 0, nullptr);
+    const std::wstring text = SpeechText(strDisplayName, nStatus, DefaultSettings.SayNameOnly);
+    // Without SPF_ASYNC the call returns when the sentence has been spoken;
+    // a text starting with "<" would otherwise be read as markup, which can
+    // silence the voice for minutes or change its volume and rate.
+    pVoice->Speak(text.c_str(), SPF_IS_NOT_XML, nullptr);
 }

@@ -225,8 +225,9 @@ void CContactWnd::DrawName(HDC hDC, const RECT& client) const
     SetTextColor(hDC, DefaultSettings.NameForegroundColor);
     RECT text = {client.left, client.top, client.right, client.bottom - kBorderWidth};
     const std::string name = m_pContact->GetDisplayName();
+    // The name as it is: an "&" in it is no mnemonic.
     DrawTextA(hDC, name.c_str(), static_cast<int>(name.size()), &text,
-              DT_SINGLELINE | DT_BOTTOM | DT_CENTER);
+              DT_SINGLELINE | DT_BOTTOM | DT_CENTER | DT_NOPREFIX);
 }
 
 void CContactWnd::DrawStatusBorder(HDC hDC, const RECT& client) const

@@ -54,7 +54,8 @@ bool MessengerSession::GetContact(long nIndex, MessengerContactInfo& info)
         || FAILED(pContact->get_FriendlyName(friendlyName.Put()))
         || FAILED(pContact->get_Status(&info.nStatusCode)))
         return false;
-    info.strSigninName = BstrToAnsi(signinName.Get());
-    info.strFriendlyName = BstrToAnsi(friendlyName.Get());
+    // Chosen on the other side of the network: plain text from here on.
+    info.strSigninName = BstrToPlainAnsi(signinName.Get());
+    info.strFriendlyName = BstrToPlainAnsi(friendlyName.Get());
     return true;
 }

@@ -35,9 +35,18 @@ std::wstring AnsiToWide(const std::string& text)
     return wide;
 }
 
-std::string BstrToAnsi(BSTR bstrText)
+std::string BstrToPlainAnsi(BSTR bstrText)
 {
-    return WideToAnsi(bstrText, static_cast<int>(SysStringLen(bstrText)));
+    std::string text = WideToAnsi(bstrText, static_cast<int>(SysStringLen(bstrText)));
+    // Done on the converted text, so that nothing the conversion makes of a
+    // character slips through; no trail byte of a double-byte character is
+    // below 0x40 or 0x7F in any ANSI code page.
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            c = ' ';
+    }
+    return text;
 }
 
 std::string TrimWhiteSpace(const std::string& text)

@@ -44,6 +44,17 @@ HMENU CMenu::Detach()
     return hMenu;
 }
 
+std::string MenuItemText(const std::string& strText)
+{
+    std::string item;
+    for (char c : strText) {
+        if (c == '&')
+            item += '&';
+        item += c;
+    }
+    return item;
+}
+
 BOOL TrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner, const RECT* pExclude)
 {
     return g_handler(hPopup, nFlags, x, y, hOwner, pExclude);

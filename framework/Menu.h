@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Owns one menu, loaded from the resources or created empty, and destroys
 // it (with every popup inserted into it) when it goes.
 class CMenu {
@@ -26,6 +28,10 @@ public:
 private:
     HMENU m_hMenu = nullptr;
 };
+
+// A text to show as it is in a menu item: each "&" doubled, so that none
+// marks a mnemonic.
+std::string MenuItemText(const std::string& strText);
 
 // Tracks a popup menu in the system's modal menu loop; the chosen command
 // reaches the owner as WM_COMMAND. Where the menu must be moved to fit on

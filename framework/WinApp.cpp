@@ -1,5 +1,6 @@
 #include "framework/WinApp.h"
 
+#include "framework/AnsiText.h"
 #include "framework/OleObjectFactory.h"
 #include "framework/RegKey.h"
 #include "framework/Wnd.h"
@@ -11,11 +12,27 @@ namespace {
 
 CWinApp* g_pApp = nullptr;
 
+// The registry's longest key name, in characters.
+constexpr size_t kMaxKeyNameLength = 255;
+
+// Whether the name can be one key of the profile. An empty one would be the
+// profile itself, and a backslash walks to other keys: "bob@example.com\"
+// opens bob@example.com's own section.
+bool IsOneKeyName(const char* pszName)
+{
+    const std::wstring name = AnsiToWide(pszName);
+    return !name.empty() && name.size() <= kMaxKeyNameLength
+           && name.find(L'\\') == std::wstring::npos;
+}
+
 // Opens Software\<registry key>\<profile name>\<section> under the current
-// user, creating each key that is missing.
+// user, creating each key that is missing. A section that cannot be one key
+// has none.
 CRegKey OpenSectionKey(const CWinApp& app, const char* pszSection)
 {
     CRegKey software, appKey, profileKey, sectionKey;
+    if (!IsOneKeyName(pszSection))
+        return sectionKey;
     if (software.Create(HKEY_CURRENT_USER, "Software") == ERROR_SUCCESS
         && appKey.Create(software.Get(), app.GetRegistryKey().c_str()) == ERROR_SUCCESS
         && profileKey.Create(appKey.Get(), app.GetProfileName().c_str()) == ERROR_SUCCESS)

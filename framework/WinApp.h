@@ -27,7 +27,9 @@ public:
 
     // Every call opens the application, profile and section keys, creating
     // what is missing, and closes them again. Failures read as absent values
-    // and writes that fail are ignored.
+    // and writes that fail are ignored. A section is one key: a name that
+    // cannot be one (empty, with a backslash, over 255 characters) reads as
+    // absent values and is never written.
     int GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) const;
     void WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) const;
     std::string GetProfileString(const char* pszSection, const char* pszEntry,

@@ -27,7 +27,7 @@ UINT CheckedIf(bool bChecked)
 // The text of a contact's "Contacts Properties" item.
 std::string ContactItemText(const ContactRecord& record)
 {
-    return record.GetDisplayName() + "...";
+    return MenuItemText(record.GetDisplayName()) + "...";
 }
 
 // One item per contact in list order; the id tells the index under which

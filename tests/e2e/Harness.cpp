@@ -9,7 +9,9 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -49,6 +51,19 @@ bool HasClass(HWND hWnd, const char* pszClassName)
     char className[32] = "";
     GetClassNameA(hWnd, className, sizeof(className));
     return lstrcmpiA(className, pszClassName) == 0;
+}
+
+constexpr DWORD kWaitMs = 10000;
+
+// The 8-bit samples that sound. On a busy machine Wine feeds the device
+// silence (0x80) while a sound is late, before, inside or after it.
+std::string Sounding(const std::string& samples)
+{
+    std::string sounding;
+    for (char sample : samples)
+        if (sample != '\x80')
+            sounding.push_back(sample);
+    return sounding;
 }
 
 bool IsDialog(HWND hWnd)
@@ -256,13 +271,25 @@ StandInVoice::~StandInVoice()
 void StandInVoice::SetSpeakMs(DWORD dwSpeakMs) const
 {
     CRegKey key;
-    if (key.Create(HKEY_CURRENT_USER, kStandInVoiceKey) == ERROR_SUCCESS)
+    if (key.Create(HKEY_CURRENT_USER, kStandInVoiceKey) != ERROR_SUCCESS)
+        return;
+    if (dwSpeakMs)
         key.SetDword(kStandInVoiceSpeakMs, dwSpeakMs);
+    else
+        key.DeleteValue(kStandInVoiceSpeakMs);
 }
 
-std::vector<SpokenText> StandInVoice::Spoken() const
+std::vector<std::string> StandInVoice::Spoken() const
 {
-    return ReadSpokenRecords(m_strRecord);
+    std::vector<std::string> spoken;
+    for (const SpokenText& record : ReadSpokenRecords(m_strRecord))
+        spoken.push_back(std::to_string(record.dwFlags) + " " + record.strText);
+    return spoken;
+}
+
+bool StandInVoice::SpokenWithin(size_t nCount, DWORD dwTimeoutMs) const
+{
+    return WaitUntil([&] { return Spoken().size() >= nCount; }, dwTimeoutMs);
 }
 
 std::vector<std::string> Simulator::Conversations() const
@@ -387,6 +414,95 @@ HWND SkyletProcess::Shows(const char* pszClassName) const
         if (HasClass(hWnd, pszClassName) && IsWindowVisible(hWnd))
             return hWnd;
     return nullptr;
+}
+
+void ChooseFromTrayMenu(const SkyletProcess& skylet, int nDown, bool bFirstOfSubmenu)
+{
+    // The last menu must be gone: keys for the new one would reach it.
+    ASSERT_TRUE(WaitUntil([&] { return !skylet.Shows("#32768"); }, kWaitMs));
+    PostMessageA(skylet.MainWindow(), WM_USER + 1, 1, WM_RBUTTONDOWN);
+    HWND hMenu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (hMenu = skylet.Shows("#32768")) != nullptr; }, kWaitMs));
+    for (int i = 0; i < nDown; ++i)
+        PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
+    if (bFirstOfSubmenu)
+        PostMessageA(hMenu, WM_KEYDOWN, VK_RIGHT, 0);
+    PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+HWND WaitForDialog(const char* pszCaption)
+{
+    HWND hDlg = nullptr;
+    WaitUntil(
+        [&] {
+            hDlg = FindWindowA("#32770", pszCaption);
+            return hDlg && IsWindowVisible(hDlg) && GetForegroundWindow() == hDlg;
+        },
+        kWaitMs);
+    return hDlg;
+}
+
+bool ClickOK(HWND hDlg)
+{
+    Click(hDlg, IDOK);
+    return WaitUntil([&] { return !IsWindow(hDlg) && GetForegroundWindow() != hDlg; }, kWaitMs);
+}
+
+void Click(HWND hDlg, int nId)
+{
+    SendMessageA(GetDlgItem(hDlg, nId), BM_CLICK, 0, 0);
+}
+
+bool Wave::operator==(const Wave& other) const
+{
+    return format == other.format && Sounding(samples) == Sounding(other.samples);
+}
+
+std::vector<Wave> SplitWaves(const std::string& bytes)
+{
+    std::vector<Wave> waves;
+    for (size_t at = bytes.find("RIFF"); at != std::string::npos;) {
+        const size_t dataTag = bytes.find("data", at);
+        if (dataTag == std::string::npos)
+            break; // a header still on its way
+        const size_t data = dataTag + 8;
+        const size_t next = bytes.find("RIFF", data);
+        waves.push_back({bytes.substr(at + 22, 14),
+                         bytes.substr(data, next == std::string::npos ? next : next - data)});
+        at = next;
+    }
+    return waves;
+}
+
+std::string FileBytes(const std::string& strPath)
+{
+    std::ifstream file(strPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::string SkyletWave(UINT nId)
+{
+    HMODULE hExe =
+        LoadLibraryExA(WindowsPath(SKYLET_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC hResource = FindResourceA(hExe, MAKEINTRESOURCEA(nId), "WAVE");
+    const std::string bytes(static_cast<const char*>(LockResource(LoadResource(hExe, hResource))),
+                            SizeofResource(hExe, hResource));
+    FreeLibrary(hExe);
+    return bytes;
+}
+
+PlayedSounds::PlayedSounds()
+{
+    if (const char* pszFile = std::getenv("SKYLET_PLAYED_SOUNDS")) {
+        m_strFile = WindowsPath(pszFile);
+        m_nBefore = FileBytes(m_strFile).size();
+    }
+}
+
+std::vector<Wave> PlayedSounds::Waves() const
+{
+    const std::string bytes = FileBytes(m_strFile);
+    return SplitWaves(bytes.size() > m_nBefore ? bytes.substr(m_nBefore) : std::string());
 }
 
 std::vector<HWND> TrayIcons()

@@ -93,9 +93,11 @@ public:
     StandInVoice(const StandInVoice&) = delete;
     StandInVoice& operator=(const StandInVoice&) = delete;
 
+    // Each Speak takes that long from now on; 0 answers at once.
     void SetSpeakMs(DWORD dwSpeakMs) const;
-    // What Skylet asked it to say, oldest first.
-    std::vector<SpokenText> Spoken() const;
+    // What Skylet asked it to say, oldest first, each "<flags> <escaped text>".
+    std::vector<std::string> Spoken() const;
+    bool SpokenWithin(size_t nCount, DWORD dwTimeoutMs) const;
 
 private:
     std::string m_strRecord;
@@ -134,6 +136,49 @@ public:
 
 private:
     PROCESS_INFORMATION m_process = {};
+};
+
+// Opens the tray menu and chooses, with the keyboard, its item that many
+// steps down (separators are skipped), then an item of its submenu if asked;
+// once the last menu is gone, since keys for the new one would reach it.
+void ChooseFromTrayMenu(const SkyletProcess& skylet, int nDown, bool bFirstOfSubmenu = false);
+// The dialog of that caption once it is up and takes the user's input (it is
+// in the foreground); null after the limit.
+HWND WaitForDialog(const char* pszCaption);
+void Click(HWND hDlg, int nId);
+// OK, and the dialog gone with the foreground it held: a menu opened while
+// the system still moves the foreground away from the dialog would close.
+bool ClickOK(HWND hDlg);
+
+// One sound as the test prefix's sound device records it.
+struct Wave {
+    std::string format; // channels, rate, byte rate, block size, bits per sample
+    std::string samples;
+    // The same sound, whatever silence Wine fed the device around it.
+    bool operator==(const Wave& other) const;
+};
+
+// The WAVs one after another in the bytes. A recorded WAV does not tell its
+// length (its header went into a pipe before its samples): its samples run
+// to the next WAV or to the end.
+std::vector<Wave> SplitWaves(const std::string& bytes);
+std::string FileBytes(const std::string& strPath);
+// A WAVE resource of Skylet.exe.
+std::string SkyletWave(UINT nId);
+
+// The sounds played from its making on: the test prefix's sound device
+// appends every sound played to the file that SKYLET_PLAYED_SOUNDS names
+// (scripts/run-tests.sh).
+class PlayedSounds {
+public:
+    PlayedSounds();
+    // False when the tests do not run where sounds are recorded.
+    bool Recorded() const { return !m_strFile.empty(); }
+    std::vector<Wave> Waves() const;
+
+private:
+    std::string m_strFile;
+    size_t m_nBefore = 0;
 };
 
 // The icons of Wine's notification area, each a window of its own, in the

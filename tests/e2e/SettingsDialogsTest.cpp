@@ -7,48 +7,6 @@ namespace {
 
 constexpr DWORD kWaitMs = 10000;
 
-// Opens the tray menu and chooses, with the keyboard, its item that many
-// steps down (separators are skipped), then an item of its submenu if asked.
-void ChooseFromTrayMenu(const SkyletProcess& skylet, int nDown, bool bFirstOfSubmenu = false)
-{
-    // The last menu must be gone: keys for the new one would reach it.
-    ASSERT_TRUE(WaitUntil([&] { return !skylet.Shows("#32768"); }, kWaitMs));
-    PostMessageA(skylet.MainWindow(), WM_USER + 1, 1, WM_RBUTTONDOWN);
-    HWND hMenu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (hMenu = skylet.Shows("#32768")) != nullptr; }, kWaitMs));
-    for (int i = 0; i < nDown; ++i)
-        PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
-    if (bFirstOfSubmenu)
-        PostMessageA(hMenu, WM_KEYDOWN, VK_RIGHT, 0);
-    PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
-}
-
-// The dialog, once it is up and takes the user's input.
-HWND WaitForDialog(const char* pszCaption)
-{
-    HWND hDlg = nullptr;
-    WaitUntil(
-        [&] {
-            hDlg = FindWindowA("#32770", pszCaption);
-            return hDlg && IsWindowVisible(hDlg) && GetForegroundWindow() == hDlg;
-        },
-        kWaitMs);
-    return hDlg;
-}
-
-void Click(HWND hDlg, int nId)
-{
-    SendMessageA(GetDlgItem(hDlg, nId), BM_CLICK, 0, 0);
-}
-
-// OK, and the dialog gone with the foreground it held: a menu opened while
-// the system still moves the foreground away from the dialog would close.
-bool ClickOK(HWND hDlg)
-{
-    Click(hDlg, IDOK);
-    return WaitUntil([&] { return !IsWindow(hDlg) && GetForegroundWindow() != hDlg; }, kWaitMs);
-}
-
 BYTE AlphaOf(HWND hWnd)
 {
     BYTE alpha = 0;

@@ -1,9 +1,12 @@
 #include "tools/msgrsim/ContactFile.h"
 #include "tests/msgrsim/TestFiles.h"
+#include "tools/msgrsim/NameEscapes.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using namespace std::string_literals;
 
 TEST(ContactFileTest, ReadsContactsWithStatusWordsCodesAndNames)
 {
@@ -24,20 +27,20 @@ TEST(ContactFileTest, ReadsContactsWithStatusWordsCodesAndNames)
     struct {
         const char* pszSignin;
         long nStatus;
-        const char* pszName;
+        const wchar_t* pszName;
     } const expected[] = {
-        {"alice@example.com", 2, "Alice Martin"},
-        {"bob@example.com", 10, "Bob  (at work)"},
-        {"carol@example.com", 34, "carol@example.com"},
-        {"dave@example.com", 7, "Seven"},
-        {"erin@example.com", -3, "Minus"},
-        {"frank@example.com", -1, "All bits"},
-        {"zoe@example.com", 66, "Zo\xEB Dupr\xE9"},
-        {"g@example.com", 1, "g@example.com"},
-        {"g@example.com", 14, "g@example.com"},
-        {"g@example.com", 18, "g@example.com"},
-        {"g@example.com", 34, "g@example.com"},
-        {"g@example.com", 50, "g@example.com"},
+        {"alice@example.com", 2, L"Alice Martin"},
+        {"bob@example.com", 10, L"Bob  (at work)"},
+        {"carol@example.com", 34, L"carol@example.com"},
+        {"dave@example.com", 7, L"Seven"},
+        {"erin@example.com", -3, L"Minus"},
+        {"frank@example.com", -1, L"All bits"},
+        {"zoe@example.com", 66, L"Zo\u00EB Dupr\u00E9"},
+        {"g@example.com", 1, L"g@example.com"},
+        {"g@example.com", 14, L"g@example.com"},
+        {"g@example.com", 18, L"g@example.com"},
+        {"g@example.com", 34, L"g@example.com"},
+        {"g@example.com", 50, L"g@example.com"},
     };
     const std::vector<SimContact>& contacts = parsed.m_list.m_contacts;
     ASSERT_EQ(std::size(expected), contacts.size());
@@ -88,6 +91,37 @@ TEST(ContactFileTest, MalformedLinesAreReportedWithTheirNumberAndReason)
     }
     EXPECT_EQ("f.txt(2): unknown status 'onlin'\n",
               FormatLineErrors("f.txt", {parsed.m_errors[0]}));
+}
+
+TEST(ContactFileTest, FriendlyNamesTakeEscapesAndABadOneMakesTheLineInvalid)
+{
+    ParsedContactFile parsed =
+        ParseContactText("a@example.com online \\x20Zo\xEB\\r\\n\\t\\\\n\\x00\\x7f\\u{263A}"
+                         "\\u{1F600}\\u{dc00}\\x20\n"
+                         "b@example.com online C:\\\\new\\\\table\n");
+    ASSERT_TRUE(parsed.m_errors.empty()) << parsed.m_errors[0].m_strReason;
+    ASSERT_EQ(2u, parsed.m_list.m_contacts.size());
+    EXPECT_EQ(L" Zo\u00EB\r\n\t\\n\0\x7F\u263A\xD83D\xDE00\xDC00 "s,
+              parsed.m_list.m_contacts[0].m_strFriendlyName);
+    EXPECT_EQ(L"C:\\new\\table", parsed.m_list.m_contacts[1].m_strFriendlyName);
+
+    const char* const bad[] = {"\\q",    "\\x4",        "\\xZZ",        "\\u263A", "\\u{}",
+                               "\\u{12", "\\u{110000}", "\\u{1234567}", "end\\"};
+    for (const char* pszName : bad) {
+        parsed = ParseContactText(std::string("a@example.com online ") + pszName + "\n");
+        ASSERT_EQ(1u, parsed.m_errors.size()) << pszName;
+        EXPECT_NE(std::string::npos, parsed.m_errors[0].m_strReason.find("in the friendly name"))
+            << parsed.m_errors[0].m_strReason;
+        EXPECT_TRUE(parsed.m_list.m_contacts.empty());
+    }
+
+    // What the stand-in voice's record writes reads back as it was.
+    const std::wstring strEvery = L"\\\r\n\t\0\x1F\x7F~ \u00E9\u263A\xD83D"s;
+    std::wstring strRead;
+    std::string strError;
+    EXPECT_EQ("\\\\\\r\\n\\t\\x00\\x1F\\x7F~ \\u{00E9}\\u{263A}\\u{D83D}", EscapeName(strEvery));
+    ASSERT_TRUE(UnescapeName(EscapeName(strEvery), strRead, strError)) << strError;
+    EXPECT_EQ(strEvery, strRead);
 }
 
 TEST(ContactFileTest, DirectivesSetTheirStepOfTheFailurePlan)

@@ -74,6 +74,21 @@ TEST_F(FrontEndTest, FailAddsEachDirectiveOnceAndHealRemovesThemAll)
     EXPECT_EQ("a@example.com online\r\n", m_file.Read());
 }
 
+TEST_F(FrontEndTest, SetWritesTheNameEscapedSoThatItReadsBackAsGiven)
+{
+    const std::string strName = " C:\\new\\x41\t\"two\r\nlines\" \xE9 ";
+    EXPECT_EQ(0, Run({"set", "a@example.com", "online", strName}));
+    EXPECT_EQ("a@example.com online \\x20C:\\\\new\\\\x41\\t\"two\\r\\nlines\" \\u{00E9}\\x20\r\n",
+              m_file.Read());
+    EXPECT_EQ(0, Run({"set", "a@example.com", "away"}));
+    const ParsedContactFile parsed = ParseContactText(m_file.Read());
+    ASSERT_EQ(1u, parsed.m_list.m_contacts.size());
+    EXPECT_EQ(34, parsed.m_list.m_contacts[0].m_nStatus);
+    EXPECT_EQ(L" C:\\new\\x41\t\"two\r\nlines\" \u00E9 ",
+              parsed.m_list.m_contacts[0].m_strFriendlyName)
+        << "kept as it was";
+}
+
 TEST_F(FrontEndTest, EditsMakeTheFileWhenItIsMissing)
 {
     EXPECT_EQ(0, Run({"set", "a@example.com", "idle", "Ann"}));
@@ -93,7 +108,7 @@ TEST_F(FrontEndTest, InvalidInputExitsWithTwoAndWritesNothing)
         {"set", "b c", "online"},
         {"set", "", "online"},
         {"set", "b@example.com", "online extra"},
-        {"set", "b@example.com", "online", "two\nlines"},
+        {"set", "b\nc@example.com", "online"},
         {"remove"},
         {"remove", "nobody@example.com"},
         {"clear", "now"},

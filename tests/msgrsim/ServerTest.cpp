@@ -16,6 +16,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 // Every wait for the server has a limit; COM's first start takes about 1 s.
 constexpr DWORD kServerEndLimitMs = 10000;
 
@@ -110,7 +112,8 @@ TEST_F(ServerTest, ServesTheNamesAndCodesOfTheFile)
                  "zoe@example.com busy Zo\xEB Dupr\xE9\r\n"
                  "carol@example.com 0x22\r\n"
                  "dave@example.com 7 Dave (unknown status)\r\n"
-                 "erin@example.com lunch\r\n");
+                 "erin@example.com lunch\r\n"
+                 "eve@example.com online Eve\\r\\n\\x00\\u{263A}\\u{1F600}\r\n");
     ExchangeReading reading = ReadContactList();
     ASSERT_EQ(S_OK, reading.m_hrCreate);
     ASSERT_EQ(S_OK, reading.m_hrContacts);
@@ -118,7 +121,7 @@ TEST_F(ServerTest, ServesTheNamesAndCodesOfTheFile)
     ASSERT_EQ(S_OK, reading.m_hrCount);
     struct {
         const wchar_t* pszSignin;
-        const wchar_t* pszName;
+        std::wstring strName;
         long nStatus;
     } const expected[] = {
         {L"alice@example.com", L"Alice Martin", 2},
@@ -126,6 +129,7 @@ TEST_F(ServerTest, ServesTheNamesAndCodesOfTheFile)
         {L"carol@example.com", L"carol@example.com", 34},
         {L"dave@example.com", L"Dave (unknown status)", 7},
         {L"erin@example.com", L"erin@example.com", 66},
+        {L"eve@example.com", L"Eve\r\n\0\u263A\xD83D\xDE00"s, 2},
     };
     ASSERT_EQ(long(std::size(expected)), reading.m_nCount);
     for (size_t i = 0; i < std::size(expected); ++i) {
@@ -134,7 +138,7 @@ TEST_F(ServerTest, ServesTheNamesAndCodesOfTheFile)
                     && contact.m_hrName == S_OK && contact.m_hrStatus == S_OK)
             << i;
         EXPECT_EQ(expected[i].pszSignin, contact.m_strSignin) << i;
-        EXPECT_EQ(expected[i].pszName, contact.m_strName) << i;
+        EXPECT_EQ(expected[i].strName, contact.m_strName) << i;
         EXPECT_EQ(expected[i].nStatus, contact.m_nStatus) << i;
     }
 }

@@ -83,8 +83,7 @@ BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
     return TRUE;
 }
 
-__declspec(dllexport) HRESULT STDAPICALLTYPE
-    DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
+HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
 {
     if (!IsEqualCLSID(rclsid, CLSID_SpVoice)) {
         *ppv = nullptr;
@@ -94,14 +93,14 @@ __declspec(dllexport) HRESULT STDAPICALLTYPE
 }
 
 // Loaded for good: the voices it hands out may outlive any one check.
-__declspec(dllexport) HRESULT STDAPICALLTYPE DllCanUnloadNow()
+HRESULT STDAPICALLTYPE DllCanUnloadNow()
 {
     return S_FALSE;
 }
 
 // Takes the voice's class over in the prefix: every creation of the system's
 // voice loads this file from then on.
-__declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer()
+HRESULT STDAPICALLTYPE DllRegisterServer()
 {
     char szPath[MAX_PATH] = "";
     const DWORD length = GetModuleFileNameA(g_hModule, szPath, MAX_PATH);

@@ -15,16 +15,15 @@ inline constexpr char kStandInVoiceKey[] = "Software\\SkyletStandInVoice";
 inline constexpr char kStandInVoiceRecord[] = "Record";
 inline constexpr char kStandInVoiceSpeakMs[] = "SpeakMs";
 
-// One Speak as the record line keeps it: "<flags>\t<text>", the text in
-// printable ASCII, with "\\", "\r", "\n", "\t", "\xNN" for the other
-// characters below 0x80 and "\u{NNNN}" for the UTF-16 units above.
+// One Speak as the record line keeps it: "<flags>\t<text>\r\n", the flags
+// in decimal, the text in printable ASCII with the escapes of the
+// simulator's friendly names (EscapeName, tools/msgrsim/NameEscapes.h), so
+// that a test expects what it gave the simulator.
 struct SpokenText {
     DWORD dwFlags = 0;
     std::string strText; // escaped as in the record
 };
 
-// The text as the record writes it.
-std::string EscapeSpokenText(const wchar_t* pszText);
 std::string SpokenRecordLine(const wchar_t* pszText, DWORD dwFlags);
 // The records of a file, oldest first; none when it cannot be read.
 std::vector<SpokenText> ReadSpokenRecords(const std::string& strPath);

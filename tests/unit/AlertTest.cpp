@@ -10,6 +10,7 @@
 #include "tests/unit/TestSupport.h"
 
 #include <mmsystem.h>
+#include <sapi.h>
 
 #include <gtest/gtest.h>
 
@@ -127,13 +128,21 @@ TEST_F(AlertTest, TheSentenceIsTheDisplayNameAndWhenAskedItsStatus)
     SoundOf(*record, STATUS_OFFLINE);
     EXPECT_EQ((std::vector<std::wstring>{L"Bob is ONLINE.", L"Bobby is Away.", L"Bobby", L"Bobby"}),
               m_pVoice->spoken);
-    EXPECT_EQ(0u, m_pVoice->dwLastFlags) << "spoken to its end";
+    EXPECT_EQ(static_cast<DWORD>(SPF_IS_NOT_XML), m_pVoice->dwLastFlags)
+        << "spoken to its end, as text";
     EXPECT_EQ(0, m_pVoice->nLiveVoices) << "each voice is released";
 
-    DefaultSettings.SayNameOnly = 1;
-    record->m_strCustomName = std::string(10000, 'n');
+    // Only the name is cut, and only when longer than 130 characters.
+    record->m_strCustomName = std::string(131, 'n');
     SoundOf(*record, STATUS_UNKNOWN);
-    EXPECT_EQ(std::wstring(10000, L'n') + L" is Unknown.", m_pVoice->spoken.back());
+    EXPECT_EQ(std::wstring(130, L'n'), m_pVoice->spoken.back());
+    DefaultSettings.SayNameOnly = 1;
+    record->m_strCustomName = std::string(130, 'm');
+    SoundOf(*record, STATUS_UNKNOWN);
+    EXPECT_EQ(std::wstring(130, L'm') + L" is Unknown.", m_pVoice->spoken.back());
+    record->m_strCustomName = std::string(10000, 'n');
+    SoundOf(*record, STATUS_AWAY);
+    EXPECT_EQ(std::wstring(130, L'n') + L" is Away.", m_pVoice->spoken.back());
 
     record->m_pWnd->m_bUseSpeechOnline = false;
     m_pVoice->spoken.clear();

@@ -3,6 +3,7 @@
 #include "core/ContactRecord.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "framework/Gdi.h"
 #include "settings/DefaultSettings.h"
 #include "tests/unit/FakeMessenger.h"
 #include "tests/unit/TestFiles.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -253,6 +255,39 @@ TEST_F(PaintTest, TheNameSitsOnItsBackgroundAlongTheBottom)
     DefaultSettings.NameTransparentBackground = true;
     Repaint(wnd);
     EXPECT_TRUE(yellowRows().empty());
+}
+
+TEST_F(PaintTest, AnAmpersandInTheNameIsDrawnAsItIs)
+{
+    const char kName[] = "Tom & Jerry";
+    WriteContactInt("a@example.com", "sizeX", 300); // room for the whole name
+    auto record = MakeRecord("a@example.com", STATUS_ONLINE, kName);
+    CContactWnd& wnd = *record->m_pWnd;
+    Repaint(wnd);
+    const RECT client = wnd.GetClientRect();
+    // The name's box spans the columns that hold some of its background.
+    int nLeft = client.right, nRight = -1;
+    for (int x = 0; x < client.right; ++x)
+        for (int y = client.bottom / 2; y < client.bottom; ++y)
+            if (PixelAt(wnd, x, y) == 0x0000FFFFu) {
+                nLeft = std::min(nLeft, x);
+                nRight = x;
+                break;
+            }
+
+    HDC hDC = GetDC(wnd.m_hWnd);
+    const auto textWidth = [&](UINT nFlags) {
+        CFontHandle font(CreatePointFont(90, "MS Sans Serif", hDC));
+        CSelectObject selectFont(hDC, font.Get());
+        RECT text = {};
+        DrawTextA(hDC, kName, -1, &text, DT_SINGLELINE | DT_CALCRECT | nFlags);
+        return static_cast<int>(text.right);
+    };
+    const int nAsItIs = textWidth(DT_NOPREFIX);
+    const int nWithMnemonic = textWidth(0);
+    ReleaseDC(wnd.m_hWnd, hDC);
+    ASSERT_LT(nWithMnemonic, nAsItIs) << "the \"&\" would take no room as a mnemonic";
+    EXPECT_EQ(nAsItIs, nRight - nLeft + 1);
 }
 
 TEST_F(PaintTest, WithoutPhotoTheDialogBackgroundShows)

@@ -4,6 +4,12 @@
 
 namespace {
 
+// The whole text, any NUL in it included, as a messenger may send it.
+BSTR Bstr(const std::wstring& strText)
+{
+    return SysAllocStringLen(strText.data(), static_cast<UINT>(strText.size()));
+}
+
 // IUnknown and an empty IDispatch for one fake interface, counted as live
 // from creation to the last Release.
 template <typename Interface>
@@ -66,7 +72,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE get_FriendlyName(BSTR* pbstrName) override
     {
-        *pbstrName = SysAllocString(m_contact.strFriendlyName.c_str());
+        *pbstrName = Bstr(m_contact.strFriendlyName);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_Status(long* pnStatus) override
@@ -78,7 +84,7 @@ public:
     {
         if (m_bSigninFails)
             return E_FAIL;
-        *pbstrName = SysAllocString(m_contact.strSigninName.c_str());
+        *pbstrName = Bstr(m_contact.strSigninName);
         return S_OK;
     }
 

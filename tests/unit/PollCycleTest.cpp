@@ -282,6 +282,21 @@ TEST_F(PollCycleTest, NamesAreConvertedToTheAnsiCodePage)
     EXPECT_EQ("Zo\xE9 \xE0 la plage", pZoe->m_strFriendlyName);
 }
 
+TEST_F(PollCycleTest, ControlCharactersInNamesBecomeBlanksAndOthersWhatTheCodePageMakesOfThem)
+{
+    using namespace std::string_literals;
+    m_pFake->Add(L"bob@example.com\0\r\n"s, kOnline, L"Eve\r\n12:00\tX\x01\x1F\x7F\0end"s);
+    m_pFake->Add(L"zoe@example.com", kOnline, L"\u0141\u263A\U0001F600");
+    Poll();
+    EXPECT_EQ((std::vector<std::string>{"bob@example.com   ", "zoe@example.com"}), SigninNames());
+    ContactRecord* pEve = Find("bob@example.com   ");
+    ASSERT_NE(nullptr, pEve);
+    EXPECT_EQ("Eve  12:00 X    end", pEve->m_strFriendlyName);
+    // Wine's conversion: a letter it has a likeness for, else a question mark
+    // for each UTF-16 unit.
+    EXPECT_EQ("L???", Find("zoe@example.com")->m_strFriendlyName);
+}
+
 TEST_F(PollCycleTest, TheMainWindowLogsEveryKnownContactWhenItOpens)
 {
     for (const wchar_t* name : {L"c1", L"c2", L"c3"})

@@ -142,6 +142,48 @@ TEST_F(ProfileTest, UnopenableRegistryReadsAsEmptyAndIgnoresWrites)
     EXPECT_EQ("", App().GetProfileString(strSection.c_str(), "customName", ""));
 }
 
+// Sections named by sign-in names that no registry key can have.
+TEST_F(ProfileTest, ANameThatCannotBeOneKeyHasNoSectionAndTouchesNoOther)
+{
+    App().WriteProfileInt("bob@example.com", "transparency", 40);
+    const std::string names[] = {
+        "bob@example.com\\",  "bob@example.com\\\\", "\\bob@example.com", "bob@example.com\\x", "",
+        std::string(256, 'y')};
+    for (const std::string& name : names) {
+        App().WriteProfileInt(name.c_str(), "transparency", 70);
+        App().WriteProfileString(name.c_str(), "customName", "Mallory");
+        EXPECT_EQ(100, App().GetProfileInt(name.c_str(), "transparency", 100)) << name;
+        EXPECT_EQ("", App().GetProfileString(name.c_str(), "customName", "")) << name;
+    }
+    EXPECT_EQ(40, App().GetProfileInt("bob@example.com", "transparency", 100));
+    EXPECT_EQ("(none)", App().GetProfileString("bob@example.com", "customName", "(none)"));
+
+    CRegKey profile, bob;
+    ASSERT_EQ(ERROR_SUCCESS, profile.Open(HKEY_CURRENT_USER, ProfilePath().c_str()));
+    char szName[300] = "";
+    DWORD nLength = sizeof(szName);
+    EXPECT_EQ(ERROR_SUCCESS, RegEnumKeyExA(profile.Get(), 0, szName, &nLength, nullptr, nullptr,
+                                           nullptr, nullptr));
+    EXPECT_STREQ("bob@example.com", szName);
+    nLength = sizeof(szName);
+    EXPECT_EQ(ERROR_NO_MORE_ITEMS, RegEnumKeyExA(profile.Get(), 1, szName, &nLength, nullptr,
+                                                 nullptr, nullptr, nullptr));
+    nLength = sizeof(szName);
+    EXPECT_EQ(ERROR_NO_MORE_ITEMS,
+              RegEnumValueA(profile.Get(), 0, szName, &nLength, nullptr, nullptr, nullptr, nullptr))
+        << "no value in the profile itself";
+    ASSERT_EQ(ERROR_SUCCESS, bob.Open(profile.Get(), "bob@example.com"));
+    nLength = sizeof(szName);
+    EXPECT_EQ(ERROR_NO_MORE_ITEMS,
+              RegEnumKeyExA(bob.Get(), 0, szName, &nLength, nullptr, nullptr, nullptr, nullptr))
+        << "no key below bob's section";
+
+    const std::string longest(255, 'x');
+    App().WriteProfileInt(longest.c_str(), "transparency", 70);
+    EXPECT_EQ(70, App().GetProfileInt(longest.c_str(), "transparency", 100))
+        << "names up to the registry's limit keep their sections";
+}
+
 TEST_F(ProfileTest, SettingsLiveUnderTheRegistryKeyAndProfileName)
 {
     App().WriteProfileInt("_Default", "HideBorder", 0);

@@ -3,6 +3,7 @@
 #include "core/Liste.h"
 #include "core/PollCycle.h"
 #include "framework/WinApp.h"
+#include "res/resource.h"
 #include "tests/unit/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,23 @@ TEST_F(RecordTest, StoredCustomNameAndPictureAreRead)
 
     record->m_strCustomName.clear();
     EXPECT_EQ("Bob", record->GetDisplayName()) << "an empty custom name gives the friendly name";
+}
+
+TEST_F(RecordTest, AContactWhoseSigninNameCannotNameASectionRunsOnDefaultsAndStoresNothing)
+{
+    WriteContactInt("bob@example.com", "showName", 1);
+    for (const std::string& name :
+         {std::string("bob@example.com\\"), std::string(), std::string(5000, 'n')}) {
+        WriteContactInt("_Default", "displayRules", 0);
+        auto record = MakeRecord(name, STATUS_OFFLINE, "Mallory");
+        ASSERT_NE(nullptr, record->m_pWnd);
+        EXPECT_TRUE(record->m_pWnd->IsWindowVisible()) << "the default rule";
+        record->m_pWnd->SendMessage(WM_COMMAND, ID_SHOW_NAME);
+        record->m_pWnd->SendMessage(WM_COMMAND, ID_SIZE_50);
+        EXPECT_FALSE(record->m_pWnd->m_bShowName) << "the switch works for this run";
+        EXPECT_EQ(1, ReadContactInt("bob@example.com", "showName"));
+        EXPECT_EQ(-999, ReadContactInt("bob@example.com", "sizeX"));
+    }
 }
 
 TEST_F(RecordTest, DeletingARecordRemovesItsWindow)

@@ -290,6 +290,25 @@ TEST_F(ShellTest, TheTrayMenuListsTheContactsAndShowsTheSettingsAtEveryOpening)
               entries);
 }
 
+TEST_F(ShellTest, AContactsItemShowsItsNameAsItIsAndOpensThatContact)
+{
+    Add("Bob");
+    Add("Tom & Jerry");
+    std::string strItem;
+    g_onTrack = [&](HMENU hMenu, HWND hOwner) {
+        HMENU hContacts = GetSubMenu(hMenu, 13);
+        strItem = MenuText(hContacts, 1);
+        PostMessageA(hOwner, WM_COMMAND, GetMenuItemID(hContacts, 1), 0);
+    };
+    SetPopupMenuHandler(TrackInTest);
+    std::string strOpened;
+    ModalScript script([&](HWND hDlg) { strOpened = Text(hDlg, IDC_PROPERTIES_EMAIL); });
+    TrayNotify(WM_RBUTTONDOWN);
+    PumpMessages();
+    EXPECT_EQ("Tom && Jerry...", strItem) << "no mnemonic";
+    EXPECT_EQ("Tom & Jerry@example.com", strOpened);
+}
+
 TEST_F(ShellTest, ClickThroughFollowsTheStoredValueAndReachesEveryWindow)
 {
     CContactWnd* pListed = Add("Bob")->m_pWnd;

@@ -1,6 +1,8 @@
 #include "tools/msgrsim/ContactEditor.h"
 
+#include "framework/AnsiText.h"
 #include "tools/msgrsim/ContactFile.h"
+#include "tools/msgrsim/NameEscapes.h"
 
 #include <algorithm>
 
@@ -66,7 +68,7 @@ bool HasLineBreak(const std::string& strText)
 bool ContactEditor::Set(const std::string& strSigninName, const std::string& strStatus,
                         const std::string& strFriendlyName, std::string& strError)
 {
-    if (HasLineBreak(strSigninName + strStatus + strFriendlyName)) {
+    if (HasLineBreak(strSigninName + strStatus)) {
         strError = "a contact must fit on one line";
         return false;
     }
@@ -88,12 +90,15 @@ bool ContactEditor::Set(const std::string& strSigninName, const std::string& str
     auto existing = std::find_if(m_lines.begin(), m_lines.end(), [&](const std::string& strLine) {
         return IsContactOf(strLine, strSigninName);
     });
-    std::string strName = strFriendlyName;
-    if (strName.empty() && existing != m_lines.end()) {
-        std::string strKept = ReadLine(*existing).m_contact.m_strFriendlyName;
-        if (strKept != strSigninName)
-            strName = strKept;
-    }
+    // The name given is literal text, written so that it reads back as given.
+    std::string strName = EscapeName(AnsiToWide(strFriendlyName));
+    // Blanks around it would be taken for the line's own.
+    if (!strName.empty() && strName.front() == ' ')
+        strName.replace(0, 1, "\\x20");
+    if (!strName.empty() && strName.back() == ' ')
+        strName.replace(strName.size() - 1, 1, "\\x20");
+    if (strName.empty() && existing != m_lines.end())
+        strName = ReadLine(*existing).m_strNameText;
     std::string strLine = strSigninName + " " + strStatus;
     if (!strName.empty())
         strLine += " " + strName;

@@ -12,8 +12,9 @@ public:
 
     const std::vector<std::string>& Lines() const { return m_lines; }
 
-    // Updates the contact's line in place, or adds one at the end. Without a
-    // friendly name, an existing contact keeps the one it has.
+    // Updates the contact's line in place, or adds one at the end. The
+    // friendly name is literal text, written escaped; without one, an
+    // existing contact keeps the one it has.
     bool Set(const std::string& strSigninName, const std::string& strStatus,
              const std::string& strFriendlyName, std::string& strError);
     bool Remove(const std::string& strSigninName, std::string& strError);

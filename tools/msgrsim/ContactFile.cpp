@@ -1,6 +1,8 @@
 #include "tools/msgrsim/ContactFile.h"
 
+#include "framework/AnsiText.h"
 #include "framework/RegKey.h"
+#include "tools/msgrsim/NameEscapes.h"
 
 #include <windows.h>
 
@@ -243,12 +245,18 @@ ContactLine ParseContactLine(const std::string& strLine, FailurePlan& plan)
         line.m_strError = "unknown status '" + strStatus + "'";
         return line;
     }
+    line.m_strNameText = Rest(strLine, pos);
+    std::wstring strName;
+    std::string strError;
+    if (!UnescapeName(line.m_strNameText, strName, strError)) {
+        line.m_kind = ContactLine::Invalid;
+        line.m_strError = strError + " in the friendly name";
+        return line;
+    }
     line.m_kind = ContactLine::Contact;
     line.m_contact.m_strSigninName = strFirst;
     line.m_contact.m_nStatus = nCode;
-    line.m_contact.m_strFriendlyName = Rest(strLine, pos);
-    if (line.m_contact.m_strFriendlyName.empty())
-        line.m_contact.m_strFriendlyName = strFirst;
+    line.m_contact.m_strFriendlyName = strName.empty() ? AnsiToWide(strFirst) : strName;
     return line;
 }
 

@@ -7,7 +7,8 @@
 
 // The contact file: one line per contact, "<signin> <status> [friendly name]",
 // plus "!" directives that make steps of the exchange fail, "#" comments and
-// blank lines. Its text is in the ANSI code page.
+// blank lines. Its text is in the ANSI code page; the friendly name may hold
+// escapes (tools/msgrsim/NameEscapes.h) for any other character.
 
 // A status word of the file and the messenger code it stands for.
 struct StatusWord {
@@ -19,7 +20,7 @@ extern const StatusWord kStatusWords[8];
 struct SimContact {
     std::string m_strSigninName;
     long m_nStatus = 0;
-    std::string m_strFriendlyName;
+    std::wstring m_strFriendlyName; // served as it is, whatever the code page
 };
 
 // Which steps of the exchange the server makes fail. Indexes count from 0,
@@ -50,8 +51,9 @@ struct ContactList {
 struct ContactLine {
     enum Kind { Blank, Comment, Contact, Directive, Invalid };
     Kind m_kind = Blank;
-    SimContact m_contact;   // for Contact
-    std::string m_strError; // for Invalid: why the line is wrong
+    SimContact m_contact;      // for Contact
+    std::string m_strNameText; // for Contact: the friendly name as written, "" for none
+    std::string m_strError;    // for Invalid: why the line is wrong
 };
 
 // Reads one line (without its line end); a valid directive is applied to

@@ -20,12 +20,11 @@ private:
     VARIANT m_value;
 };
 
-HRESULT CopyToBstr(const std::string& strText, BSTR* pbstr)
+HRESULT CopyToBstr(const std::wstring& strText, BSTR* pbstr)
 {
     if (!pbstr)
         return E_POINTER;
-    std::wstring strWide = AnsiToWide(strText);
-    *pbstr = SysAllocStringLen(strWide.data(), static_cast<UINT>(strWide.size()));
+    *pbstr = SysAllocStringLen(strText.data(), static_cast<UINT>(strText.size()));
     return *pbstr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -167,5 +166,5 @@ HRESULT CContactObject::get_SigninName(BSTR* pbstrName)
             *pbstrName = nullptr;
         return E_FAIL;
     }
-    return CopyToBstr(Contact().m_strSigninName, pbstrName);
+    return CopyToBstr(AnsiToWide(Contact().m_strSigninName), pbstrName);
 }
