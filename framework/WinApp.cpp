@@ -25,21 +25,6 @@ bool IsOneKeyName(const char* pszName)
            && name.find(L'\\') == std::wstring::npos;
 }
 
-// Opens Software\<registry key>\<profile name>\<section> under the current
-// user, creating each key that is missing. A section that cannot be one key
-// has none.
-CRegKey OpenSectionKey(const CWinApp& app, const char* pszSection)
-{
-    CRegKey software, appKey, profileKey, sectionKey;
-    if (!IsOneKeyName(pszSection))
-        return sectionKey;
-    if (software.Create(HKEY_CURRENT_USER, "Software") == ERROR_SUCCESS
-        && appKey.Create(software.Get(), app.GetRegistryKey().c_str()) == ERROR_SUCCESS
-        && profileKey.Create(appKey.Get(), app.GetProfileName().c_str()) == ERROR_SUCCESS)
-        sectionKey.Create(profileKey.Get(), pszSection);
-    return sectionKey;
-}
-
 } // namespace
 
 CWinApp::CWinApp()
@@ -63,16 +48,29 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
+CRegKey CWinApp::GetSectionKey(const char* pszSection) const
+{
+    CRegKey profileKey, sectionKey;
+    if (!IsOneKeyName(pszSection))
+        return sectionKey;
+    // One call for the profile's path, creating each key that is missing, and
+    // one for the section: Wine fails an ANSI path longer than MAX_PATH.
+    const std::string profilePath = "Software\\" + m_strRegistryKey + "\\" + m_strProfileName;
+    if (profileKey.Create(HKEY_CURRENT_USER, profilePath.c_str()) == ERROR_SUCCESS)
+        sectionKey.Create(profileKey.Get(), pszSection);
+    return sectionKey;
+}
+
 int CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) const
 {
     int value = nDefault;
-    CRegKey key = OpenSectionKey(*this, pszSection);
+    CRegKey key = GetSectionKey(pszSection);
     return key.QueryInt(pszEntry, value) ? value : nDefault;
 }
 
 void CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) const
 {
-    CRegKey key = OpenSectionKey(*this, pszSection);
+    CRegKey key = GetSectionKey(pszSection);
     if (key)
         key.SetDword(pszEntry, static_cast<DWORD>(nValue));
 }
@@ -81,14 +79,14 @@ std::string CWinApp::GetProfileString(const char* pszSection, const char* pszEnt
                                       const char* pszDefault) const
 {
     std::string value;
-    CRegKey key = OpenSectionKey(*this, pszSection);
+    CRegKey key = GetSectionKey(pszSection);
     return key.QueryString(pszEntry, value) ? value : std::string(pszDefault);
 }
 
 void CWinApp::WriteProfileString(const char* pszSection, const char* pszEntry,
                                  const std::string& strValue) const
 {
-    CRegKey key = OpenSectionKey(*this, pszSection);
+    CRegKey key = GetSectionKey(pszSection);
     if (key)
         key.SetString(pszEntry, strValue);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/RegKey.h"
+
 #include <windows.h>
 
 #include <string>
@@ -25,11 +27,15 @@ public:
     const std::string& GetRegistryKey() const { return m_strRegistryKey; }
     const std::string& GetProfileName() const { return m_strProfileName; }
 
-    // Every call opens the application, profile and section keys, creating
-    // what is missing, and closes them again. Failures read as absent values
-    // and writes that fail are ignored. A section is one key: a name that
-    // cannot be one (empty, with a backslash, over 255 characters) reads as
-    // absent values and is never written.
+    // The key of a section, opened for reading and writing and created with
+    // the application and profile keys when missing. A section is one key: a
+    // name that cannot be one (empty, with a backslash, over 255 characters)
+    // has none.
+    CRegKey GetSectionKey(const char* pszSection) const;
+
+    // Every call opens its section's key and closes it again. Failures read
+    // as absent values and writes that fail are ignored; a section without a
+    // key reads as absent values and is never written.
     int GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) const;
     void WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) const;
     std::string GetProfileString(const char* pszSection, const char* pszEntry,

@@ -4,74 +4,76 @@
 
 namespace Settings {
 
-namespace {
-
-int ReadInt(const std::string& strSection, const char* pszName, int nDefault)
+const CRegKey& ProfileSection::Key() const
 {
-    const CWinApp* pApp = AfxGetApp();
-    return pApp ? pApp->GetProfileInt(strSection.c_str(), pszName, nDefault) : nDefault;
+    if (!m_key)
+        if (const CWinApp* pApp = AfxGetApp())
+            m_key = pApp->GetSectionKey(m_strName.c_str());
+    return m_key;
 }
 
-void WriteInt(const std::string& strSection, const char* pszName, int nValue)
+int ProfileSection::ReadInt(const char* pszName, int nDefault) const
 {
-    if (const CWinApp* pApp = AfxGetApp())
-        pApp->WriteProfileInt(strSection.c_str(), pszName, nValue);
+    int value = nDefault;
+    return Key().QueryInt(pszName, value) ? value : nDefault;
 }
 
-} // namespace
+void ProfileSection::WriteInt(const char* pszName, int nValue) const
+{
+    if (Key())
+        m_key.SetDword(pszName, static_cast<DWORD>(nValue));
+}
 
 bool ProfileSection::Read(const BoolValue& value) const
 {
-    return ReadInt(m_strName, value.pszName, value.bDefault ? 1 : 0) == 1;
+    return ReadInt(value.pszName, value.bDefault ? 1 : 0) == 1;
 }
 
 int ProfileSection::Read(const IntValue& value) const
 {
-    return ReadInt(m_strName, value.pszName, value.nDefault);
+    return ReadInt(value.pszName, value.nDefault);
 }
 
 COLORREF ProfileSection::Read(const ColorValue& value) const
 {
-    return static_cast<COLORREF>(
-        ReadInt(m_strName, value.pszName, static_cast<int>(value.crDefault)));
+    return static_cast<COLORREF>(ReadInt(value.pszName, static_cast<int>(value.crDefault)));
 }
 
 std::string ProfileSection::Read(const StringValue& value) const
 {
-    const CWinApp* pApp = AfxGetApp();
-    return pApp ? pApp->GetProfileString(m_strName.c_str(), value.pszName, value.pszDefault)
-                : std::string(value.pszDefault);
+    std::string strValue;
+    return Key().QueryString(value.pszName, strValue) ? strValue : std::string(value.pszDefault);
 }
 
 int ProfileSection::Read(const PlacedIntValue& value, int nDefault) const
 {
-    return ReadInt(m_strName, value.pszName, nDefault);
+    return ReadInt(value.pszName, nDefault);
 }
 
 void ProfileSection::Write(const BoolValue& value, bool bValue) const
 {
-    WriteInt(m_strName, value.pszName, bValue ? 1 : 0);
+    WriteInt(value.pszName, bValue ? 1 : 0);
 }
 
 void ProfileSection::Write(const IntValue& value, int nValue) const
 {
-    WriteInt(m_strName, value.pszName, nValue);
+    WriteInt(value.pszName, nValue);
 }
 
 void ProfileSection::Write(const ColorValue& value, COLORREF crValue) const
 {
-    WriteInt(m_strName, value.pszName, static_cast<int>(crValue));
+    WriteInt(value.pszName, static_cast<int>(crValue));
 }
 
 void ProfileSection::Write(const StringValue& value, const std::string& strValue) const
 {
-    if (const CWinApp* pApp = AfxGetApp())
-        pApp->WriteProfileString(m_strName.c_str(), value.pszName, strValue);
+    if (Key())
+        m_key.SetString(value.pszName, strValue);
 }
 
 void ProfileSection::Write(const PlacedIntValue& value, int nValue) const
 {
-    WriteInt(m_strName, value.pszName, nValue);
+    WriteInt(value.pszName, nValue);
 }
 
 } // namespace Settings

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "framework/RegKey.h"
 #include "settings/RegistryLayout.h"
 
 #include <string>
 
 namespace Settings {
 
-// Reads and writes the values of one section through the application's
-// profile calls. Booleans are stored as 1 or 0 and read as true only for 1.
+// Reads and writes the values of one section of the application's profile.
+// Booleans are stored as 1 or 0 and read as true only for 1. The section's
+// key is opened at the first read or write and kept while the object lives,
+// so that a window loading or storing its settings opens it once rather than
+// at every value.
 class ProfileSection {
 public:
     explicit ProfileSection(std::string strName) : m_strName(std::move(strName)) {}
@@ -25,7 +29,15 @@ public:
     void Write(const PlacedIntValue& value, int nValue) const;
 
 private:
+    // The section's key; none without an application object, or for a name
+    // that cannot be one key. Failures read as absent values, and writes
+    // that fail are ignored, as the profile calls do.
+    const CRegKey& Key() const;
+    int ReadInt(const char* pszName, int nDefault) const;
+    void WriteInt(const char* pszName, int nValue) const;
+
     std::string m_strName;
+    mutable CRegKey m_key;
 };
 
 // The "_Default" section.
