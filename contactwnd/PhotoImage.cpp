@@ -6,11 +6,35 @@
 #include <shlwapi.h>
 
 #include <cstring>
+#include <map>
 
 namespace {
 
 // HIMETRIC units are hundredths of a millimetre: 2540 to the inch.
 constexpr int kHimetricPerInch = 2540;
+
+// A read-only copy in memory of a resource of type "IMAGE" of the program;
+// none when there is no such resource.
+CComPtr<IStream> ImageResourceStream(UINT nId)
+{
+    CComPtr<IStream> pMemory;
+    HMODULE hModule = AfxGetResourceHandle();
+    HRSRC hResource = FindResourceA(hModule, MAKEINTRESOURCEA(nId), "IMAGE");
+    const DWORD size = hResource ? SizeofResource(hModule, hResource) : 0;
+    HGLOBAL hLoaded = size ? LoadResource(hModule, hResource) : nullptr;
+    const void* pBytes = hLoaded ? LockResource(hLoaded) : nullptr;
+    if (!pBytes)
+        return pMemory;
+    // Freed with the stream.
+    HGLOBAL hCopy = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!hCopy)
+        return pMemory;
+    std::memcpy(GlobalLock(hCopy), pBytes, size);
+    GlobalUnlock(hCopy);
+    if (FAILED(CreateStreamOnHGlobal(hCopy, TRUE, pMemory.Put())))
+        GlobalFree(hCopy);
+    return pMemory;
+}
 
 } // namespace
 
@@ -26,26 +50,21 @@ bool CPhotoImage::LoadFromFile(const std::string& strPath)
 
 bool CPhotoImage::LoadFromResource(UINT nId)
 {
-    HMODULE hModule = AfxGetResourceHandle();
-    HRSRC hResource = FindResourceA(hModule, MAKEINTRESOURCEA(nId), "IMAGE");
-    const DWORD size = hResource ? SizeofResource(hModule, hResource) : 0;
-    HGLOBAL hLoaded = size ? LoadResource(hModule, hResource) : nullptr;
-    const void* pBytes = hLoaded ? LockResource(hLoaded) : nullptr;
-    if (!pBytes)
-        return false;
-
-    // A read-only copy in memory, freed with the stream.
-    HGLOBAL hCopy = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (!hCopy)
-        return false;
-    std::memcpy(GlobalLock(hCopy), pBytes, size);
-    GlobalUnlock(hCopy);
-    CComPtr<IStream> pMemory;
-    if (FAILED(CreateStreamOnHGlobal(hCopy, TRUE, pMemory.Put()))) {
-        GlobalFree(hCopy);
-        return false;
+    // The program's own pictures never change: each is decoded once, and
+    // every window that shows it holds the same picture. Drawing does not
+    // change a picture.
+    static std::map<UINT, CPhotoImage> decoded;
+    auto [pDecoded, bFirst] = decoded.try_emplace(nId);
+    if (bFirst) {
+        const CComPtr<IStream> pMemory = ImageResourceStream(nId);
+        if (!pMemory) {
+            decoded.erase(pDecoded);
+            return false;
+        }
+        pDecoded->second.LoadFromArchive(pMemory.Get());
     }
-    return LoadFromArchive(pMemory.Get());
+    m_pPicture.Share(pDecoded->second.m_pPicture.Get());
+    return true;
 }
 
 bool CPhotoImage::LoadFromArchive(IStream* pArchive)

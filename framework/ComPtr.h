@@ -14,6 +14,7 @@ public:
 
     CComPtr(const CComPtr&) = delete;
     CComPtr& operator=(const CComPtr&) = delete;
+    CComPtr(CComPtr&& other) noexcept : m_p(other.m_p) { other.m_p = nullptr; }
 
     T* operator->() const { return m_p; }
     T* Get() const { return m_p; }
@@ -26,6 +27,14 @@ public:
         return &m_p;
     }
     void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+    // Holds a reference of its own to what another owner holds.
+    void Share(T* p)
+    {
+        if (p)
+            p->AddRef();
+        Release();
+        m_p = p;
+    }
 
     void Release()
     {
