@@ -40,15 +40,20 @@ double NowMs()
     return counter.QuadPart * 1000.0 / frequency.QuadPart;
 }
 
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
 void PrintSpread(const char* pszLabel, std::vector<double> values)
 {
     if (values.empty())
         return;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    std::printf("  %s: median %.2f (low %.2f, high %.2f, %u runs)\n", pszLabel, median,
-                values.front(), values.back(), static_cast<unsigned>(n));
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    std::printf("  %s: median %.2f (low %.2f, high %.2f, %u runs)\n", pszLabel, Median(values),
+                *low, *high, static_cast<unsigned>(values.size()));
 }
 
 void SilenceSounds()
