@@ -101,42 +101,26 @@ private:
     RECT m_place;
 };
 
-// Where a new contact's time goes, with a list just filled by a first cycle.
-void PrintNewContactSplit(double msEach)
+// The system's share of each contact window, in ms each: bare windows made
+// where the contacts' windows stand, one after the other from none, as a
+// first cycle makes them.
+double MsEachBareWindow(const std::vector<RECT>& places)
 {
-    const std::vector<ContactRecord*> records = Records();
-    // For each record a second window, made as the record makes its own, and
-    // a bare one in the same place, one after the other so that both meet
-    // the same moments of a busy machine.
-    std::vector<std::unique_ptr<CContactWnd>> windows;
-    std::vector<std::unique_ptr<CBareContactWnd>> bareWindows;
-    double window = 0, bare = 0;
-    for (ContactRecord* pRecord : records) {
-        window += TimeMs([&] { windows.push_back(std::make_unique<CContactWnd>(pRecord)); });
-        bare += TimeMs([&] {
-            bareWindows.push_back(
-                std::make_unique<CBareContactWnd>(pRecord->m_pWnd->GetWindowRect()));
-            bareWindows.back()->Create();
-        });
-    }
-    window /= records.size();
-    bare /= records.size();
-    // Their first paint, as the record gives its own.
-    const double paint = TimeMs([&] {
-                             for (auto& pWnd : windows)
-                                 pWnd->RepaintNow();
-                         })
-                         / windows.size();
-    windows.clear();
-    bareWindows.clear();
-    const double alerts = MsEach(records, [](ContactRecord& r) { r.NotifyStatus(true); })
-                          - MsEach(records, [](ContactRecord& r) { r.m_pWnd->RepaintNow(); });
-    std::printf("  a new contact beyond the enumeration, ms each: %.2f =\n"
-                "    its window %.2f (the system's window from the template %.2f, the window's"
-                " own settings, photo and placing %.2f)\n"
-                "    + its first paint %.2f + its alerts %.2f + the rest %.2f\n",
-                msEach, window, bare, window - bare, paint, alerts,
-                msEach - window - paint - alerts);
+    std::vector<std::unique_ptr<CBareContactWnd>> windows;
+    const double ms = TimeMs([&] {
+        for (const RECT& place : places) {
+            windows.push_back(std::make_unique<CBareContactWnd>(place));
+            windows.back()->Create();
+        }
+    });
+    return ms / places.size();
+}
+
+std::vector<RECT> WindowPlaces()
+{
+    std::vector<RECT> places;
+    ForEachContactWindow([&](CContactWnd& wnd) { places.push_back(wnd.GetWindowRect()); });
+    return places;
 }
 
 // Where a changed contact's time goes, with every record just changed.
@@ -153,20 +137,33 @@ void PrintChangedContactSplit(double msEach)
 
 void RunRounds(const std::string& strPath, int nContacts)
 {
+    // A first cycle outside the rounds stores every window's place, and
+    // tells what the windows take of the private bytes.
+    theContacts.Vider();
+    WriteContacts(strPath, nContacts, "online");
+    const SIZE_T privateBefore = CountProcessResources().privateBytes;
+    PollCycle(nullptr, 0, 0, 0);
+    const double privateBytesEach =
+        double(CountProcessResources().privateBytes - privateBefore) / nContacts;
+
     std::vector<double> enumerationMs, firstMs, unchangedMs, changedMs;
     std::vector<double> firstRatio, unchangedRatio, changedRatio;
-    double privateBytesEach = 0;
+    std::vector<double> newEachMs, bareEachMs, paintEachMs, alertsEachMs, oursEachMs;
     for (int round = 0; round < kBenchRounds; ++round) {
+        const std::vector<RECT> places = WindowPlaces();
         theContacts.Vider();
         WriteContacts(strPath, nContacts, "online");
+        const double bare = MsEachBareWindow(places);
         const double enumerationFirst = TimeEnumeration();
-        const SIZE_T privateBefore = CountProcessResources().privateBytes;
         const double first = TimeCycle();
-        // The first round's: later rounds reuse the memory of the windows
-        // that the last round freed.
-        if (round == 0)
-            privateBytesEach =
-                double(CountProcessResources().privateBytes - privateBefore) / nContacts;
+        // Where a new contact's time went: the system's window, the paint
+        // and the alerts that the record gives it, and ours, the rest.
+        const std::vector<ContactRecord*> records = Records();
+        const double paint = MsEach(records, [](ContactRecord& r) { r.m_pWnd->RepaintNow(); });
+        const double alerts =
+            MsEach(records, [](ContactRecord& r) { r.NotifyStatus(true); }) - paint;
+        const double newEach = (first - enumerationFirst) / nContacts;
+
         const double enumerationUnchanged = TimeEnumeration();
         const double unchanged = TimeCycle();
         WriteContacts(strPath, nContacts, "away");
@@ -181,6 +178,11 @@ void RunRounds(const std::string& strPath, int nContacts)
         firstRatio.push_back(first / enumerationFirst);
         unchangedRatio.push_back(unchanged / enumerationUnchanged);
         changedRatio.push_back(changed / enumerationChanged);
+        newEachMs.push_back(newEach);
+        bareEachMs.push_back(bare);
+        paintEachMs.push_back(paint);
+        alertsEachMs.push_back(alerts);
+        oursEachMs.push_back(newEach - bare - paint - alerts);
     }
     std::printf("%d contacts\n", nContacts);
     PrintSpread("enumeration alone, ms", enumerationMs);
@@ -191,15 +193,15 @@ void RunRounds(const std::string& strPath, int nContacts)
     PrintSpread("no change / enumeration", unchangedRatio);
     PrintSpread("changed / enumeration", changedRatio);
     std::printf("  private bytes per contact window: %.0f\n", privateBytesEach);
+    std::printf("  a new contact beyond the enumeration, ms each:\n");
+    PrintSpread("  in all", newEachMs);
+    PrintSpread("  the system's window from the template, layered, placed and shown", bareEachMs);
+    PrintSpread("  its paint", paintEachMs);
+    PrintSpread("  its alerts", alertsEachMs);
+    PrintSpread("  ours, the rest: the record, the window's settings, photo and placing",
+                oursEachMs);
 
-    const double enumeration = Median(enumerationMs);
-    theContacts.Vider();
-    WriteContacts(strPath, nContacts, "online");
-    PollCycle(nullptr, 0, 0, 0);
-    PrintNewContactSplit((Median(firstMs) - enumeration) / nContacts);
-    WriteContacts(strPath, nContacts, "away");
-    PollCycle(nullptr, 0, 0, 0);
-    PrintChangedContactSplit((Median(changedMs) - enumeration) / nContacts);
+    PrintChangedContactSplit((Median(changedMs) - Median(enumerationMs)) / nContacts);
     std::fflush(stdout);
 }
 
