@@ -24,7 +24,6 @@ double NowMs();
 // of one; it reports the median and the spread of the rounds.
 inline constexpr int kBenchRounds = 7;
 
-double Median(std::vector<double> values);
 // Prints "<label>: median M (low L, high H, N rounds)".
 void PrintSpread(const char* pszLabel, std::vector<double> values);
 
