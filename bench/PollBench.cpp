@@ -123,20 +123,18 @@ std::vector<RECT> WindowPlaces()
     return places;
 }
 
-// Where a changed contact's time goes, ms each, with every record just
-// changed: its repaint, its alerts and its log line.
-struct ChangedSplit {
-    double paint, alerts, log;
+// A record's repaint and its alerts without the repaint that they include,
+// ms each, timed alone over every record.
+struct PaintAndAlerts {
+    double paint, alerts;
 };
 
-ChangedSplit MsEachChangedPiece()
+PaintAndAlerts MsEachPaintAndAlerts(const std::vector<ContactRecord*>& records, bool bFirstSighting)
 {
-    const std::vector<ContactRecord*> records = Records();
     const double paint = MsEach(records, [](ContactRecord& r) { r.m_pWnd->RepaintNow(); });
     const double alerts =
-        MsEach(records, [](ContactRecord& r) { r.NotifyStatus(false); }) - paint;
-    const double log = MsEach(records, [](ContactRecord& r) { AppendLogLine(&r); });
-    return {paint, alerts, log};
+        MsEach(records, [&](ContactRecord& r) { r.NotifyStatus(bFirstSighting); }) - paint;
+    return {paint, alerts};
 }
 
 void RunRounds(const std::string& strPath, int nContacts, HWND hLog)
@@ -167,10 +165,7 @@ void RunRounds(const std::string& strPath, int nContacts, HWND hLog)
         const double first = TimeCycle();
         // Where a new contact's time went: the system's window, the paint
         // and the alerts that the record gives it, and ours, the rest.
-        const std::vector<ContactRecord*> records = Records();
-        const double paint = MsEach(records, [](ContactRecord& r) { r.m_pWnd->RepaintNow(); });
-        const double alerts =
-            MsEach(records, [](ContactRecord& r) { r.NotifyStatus(true); }) - paint;
+        const PaintAndAlerts newPieces = MsEachPaintAndAlerts(Records(), true);
         const double newEach = (first - enumerationFirst) / nContacts;
 
         const double enumerationUnchanged = TimeEnumeration();
@@ -178,7 +173,11 @@ void RunRounds(const std::string& strPath, int nContacts, HWND hLog)
         WriteContacts(strPath, nContacts, "away");
         const double enumerationChanged = TimeEnumeration();
         const double changed = TimeCycle();
-        const ChangedSplit changedSplit = MsEachChangedPiece();
+        // Where a changed contact's time went: its repaint, its alerts, its
+        // log line, and ours, the rest.
+        const std::vector<ContactRecord*> records = Records();
+        const PaintAndAlerts changedPieces = MsEachPaintAndAlerts(records, false);
+        const double log = MsEach(records, [](ContactRecord& r) { AppendLogLine(&r); });
         const double changedEach = (changed - enumerationChanged) / nContacts;
 
         enumerationMs.insert(enumerationMs.end(),
@@ -191,15 +190,14 @@ void RunRounds(const std::string& strPath, int nContacts, HWND hLog)
         changedRatio.push_back(changed / enumerationChanged);
         newEachMs.push_back(newEach);
         bareEachMs.push_back(bare);
-        paintEachMs.push_back(paint);
-        alertsEachMs.push_back(alerts);
-        oursEachMs.push_back(newEach - bare - paint - alerts);
+        paintEachMs.push_back(newPieces.paint);
+        alertsEachMs.push_back(newPieces.alerts);
+        oursEachMs.push_back(newEach - bare - newPieces.paint - newPieces.alerts);
         changedEachMs.push_back(changedEach);
-        repaintEachMs.push_back(changedSplit.paint);
-        changedAlertsEachMs.push_back(changedSplit.alerts);
-        logEachMs.push_back(changedSplit.log);
-        changedRestEachMs.push_back(changedEach - changedSplit.paint - changedSplit.alerts
-                                    - changedSplit.log);
+        repaintEachMs.push_back(changedPieces.paint);
+        changedAlertsEachMs.push_back(changedPieces.alerts);
+        logEachMs.push_back(log);
+        changedRestEachMs.push_back(changedEach - changedPieces.paint - changedPieces.alerts - log);
     }
     std::printf("%d contacts\n", nContacts);
     PrintSpread("enumeration alone, ms", enumerationMs);
