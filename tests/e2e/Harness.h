@@ -122,7 +122,8 @@ public:
     // Asks the program to end and waits for it; kills it after the limit.
     bool Quit(DWORD dwTimeoutMs = 15000);
 
-    // The main window, once it exists.
+    // The main window, once it exists: it is found while it is being made,
+    // before its log holds the welcome line.
     HWND MainWindow() const;
     // The log's text, once the main window exists.
     std::string LogText() const;
