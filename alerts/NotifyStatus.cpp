@@ -14,9 +14,9 @@ void ContactRecord::NotifyStatus(bool onlyIfShown)
         const AlertEvent event = AlertEventOf(m_nStatus);
         const int nEvent = static_cast<int>(event);
         // Both play to their end before the next step.
-        if (m_pWnd->*kSoundSwitches.events[nEvent].pField)
+        if (m_pWnd->*kSoundSwitches.pEvents[nEvent])
             PlayAlertSound(event);
-        if (m_pWnd->*kSpeechSwitches.events[nEvent].pField)
+        if (m_pWnd->*kSpeechSwitches.pEvents[nEvent])
             SpeakAlert(GetDisplayName(), m_nStatus);
     }
     m_pWnd->RepaintNow();

@@ -60,7 +60,7 @@ void PlaySoundFile(const std::string& strPath)
 
 void PlayAlertSound(AlertEvent event)
 {
-    const EventSoundFile& file = kEventSoundFiles[static_cast<int>(event)];
+    const EventDefaults& file = kEventDefaults[static_cast<int>(event)];
     const std::string& strCustomPath = DefaultSettings.*file.pCustomPath;
     if (DefaultSettings.*file.pUseDefault || strCustomPath.empty())
         PlayDefaultSound(event);

@@ -2,43 +2,32 @@
 
 #include "contactwnd/ContactWnd.h"
 #include "settings/DefaultSettings.h"
-#include "settings/RegistryLayout.h"
 
-// One of a contact's six alert switches: the window's field, the contact's
-// value, and the field of DefaultSettings whose value it takes while its
-// group's use-default switch is set. Alerts read only the contact's own.
-struct AlertSwitch {
-    bool CContactWnd::*pField;
-    const Settings::BoolValue* pValue;
-    bool DefaultSettingsData::*pDefault;
-};
-
-// The switches of one kind of alert, one per event in the order of
-// AlertEvent, with the group's use-default switch.
+// A contact's switches of one kind of alert: one per event in the order of
+// AlertEvent, with the group's use-default switch, and the default of
+// EventDefaults each event's switch takes while that switch is set. Alerts
+// read only the contact's own.
 struct AlertSwitchGroup {
     bool CContactWnd::*pUseDefault;
-    const Settings::BoolValue* pUseDefaultValue;
-    AlertSwitch events[ALERT_EVENT_COUNT];
+    bool CContactWnd::*pEvents[ALERT_EVENT_COUNT];
+    bool DefaultSettingsData::*EventDefaults::*pDefault;
+
+    bool DefaultSettingsData::*DefaultOf(int nEvent) const
+    {
+        return kEventDefaults[nEvent].*pDefault;
+    }
 };
 
 inline constexpr AlertSwitchGroup kSoundSwitches = {
     &CContactWnd::m_bUseDefaultSoundRules,
-    &Settings::Contact::UseDefaultSoundRules,
-    {{&CContactWnd::m_bSoundAlertWhenOnline, &Settings::Contact::SoundAlertWhenOnline,
-      &DefaultSettingsData::PlayOnlineSoundAlert},
-     {&CContactWnd::m_bSoundAlertWhenOffline, &Settings::Contact::SoundAlertWhenOffline,
-      &DefaultSettingsData::PlayOfflineSoundAlert},
-     {&CContactWnd::m_bSoundAlertWhenStatusChanges, &Settings::Contact::SoundAlertWhenStatusChanges,
-      &DefaultSettingsData::PlayChangeSoundAlert}},
+    {&CContactWnd::m_bSoundAlertWhenOnline, &CContactWnd::m_bSoundAlertWhenOffline,
+     &CContactWnd::m_bSoundAlertWhenStatusChanges},
+    &EventDefaults::pPlay,
 };
 
 inline constexpr AlertSwitchGroup kSpeechSwitches = {
     &CContactWnd::m_bUseDefaultSpeechRules,
-    &Settings::Contact::UseDefaultSpeechRules,
-    {{&CContactWnd::m_bUseSpeechOnline, &Settings::Contact::UseSpeechOnline,
-      &DefaultSettingsData::UseSpeechOnline},
-     {&CContactWnd::m_bUseSpeechOffline, &Settings::Contact::UseSpeechOffline,
-      &DefaultSettingsData::UseSpeechOffline},
-     {&CContactWnd::m_bUseSpeechChange, &Settings::Contact::UseSpeechChange,
-      &DefaultSettingsData::UseSpeechChange}},
+    {&CContactWnd::m_bUseSpeechOnline, &CContactWnd::m_bUseSpeechOffline,
+     &CContactWnd::m_bUseSpeechChange},
+    &EventDefaults::pSpeak,
 };

@@ -12,20 +12,18 @@
 
 namespace {
 
-namespace Contact = Settings::Contact;
 namespace Default = Settings::Default;
 
 // A switch of the window's own, inverted by its menu entry and stored at once.
 struct Toggle {
     UINT nId;
     bool CContactWnd::*pField;
-    const Settings::BoolValue* pValue;
 };
 
 constexpr Toggle kShowToggles[] = {
-    {ID_SHOW_PHOTO, &CContactWnd::m_bShowPhoto, &Contact::ShowPhoto},
-    {ID_SHOW_NAME, &CContactWnd::m_bShowName, &Contact::ShowName},
-    {ID_SHOW_STATUS_BORDER, &CContactWnd::m_bShowStatusBorder, &Contact::ShowStatusBorder},
+    {ID_SHOW_PHOTO, &CContactWnd::m_bShowPhoto},
+    {ID_SHOW_NAME, &CContactWnd::m_bShowName},
+    {ID_SHOW_STATUS_BORDER, &CContactWnd::m_bShowStatusBorder},
 };
 
 // The entries of a kind of alert: its use-default entry and one per event,
@@ -66,8 +64,7 @@ std::optional<Toggle> FindToggle(UINT nId)
     for (const AlertMenu& menu : kAlertMenus)
         for (int i = 0; i < ALERT_EVENT_COUNT; ++i)
             if (menu.nEventIds[i] == nId)
-                return Toggle{nId, menu.pSwitches->events[i].pField,
-                              menu.pSwitches->events[i].pValue};
+                return Toggle{nId, menu.pSwitches->pEvents[i]};
     return std::nullopt;
 }
 
@@ -172,7 +169,7 @@ void CContactWnd::SetMenuStates(HMENU hMenu) const
     }
     for (const AlertMenu& menu : kAlertMenus)
         for (int i = 0; i < ALERT_EVENT_COUNT; ++i)
-            CheckItem(hMenu, menu.nEventIds[i], this->*menu.pSwitches->events[i].pField);
+            CheckItem(hMenu, menu.nEventIds[i], this->*menu.pSwitches->pEvents[i]);
     CheckItem(hMenu, ID_USE_DEFAULT_DISPLAY_RULES, m_bUseDefaultDisplayRules);
     for (const RuleCommand& command : kRuleCommands)
         EnableItem(hMenu, command.nId, !m_bUseDefaultDisplayRules);
@@ -188,7 +185,7 @@ void CContactWnd::OnToggle(UINT nId)
         return;
     bool& bField = this->*toggle->pField;
     bField = !bField;
-    Section().Write(*toggle->pValue, bField);
+    StoreSettings(toggle->pField);
     RedrawNow();
 }
 
@@ -198,7 +195,7 @@ void CContactWnd::OnDisplayRule(UINT nId)
         if (command.nId != nId || command.nRule == m_nDisplayRule)
             continue;
         m_nDisplayRule = command.nRule;
-        Section().Write(Contact::DisplayRule, m_nDisplayRule);
+        StoreSettings(&CContactWnd::m_nDisplayRule);
         RepaintNow();
     }
 }
@@ -207,9 +204,7 @@ void CContactWnd::OnUseDefaultDisplayRules()
 {
     m_bUseDefaultDisplayRules = !m_bUseDefaultDisplayRules;
     m_nDisplayRule = Settings::DefaultSection().Read(Default::DisplayRules);
-    const Settings::ProfileSection section = Section();
-    section.Write(Contact::DisplayRule, m_nDisplayRule);
-    section.Write(Contact::UseDefaultDisplayRules, m_bUseDefaultDisplayRules);
+    StoreSettings(&CContactWnd::m_nDisplayRule, &CContactWnd::m_bUseDefaultDisplayRules);
     FinishUseDefaultToggle(m_bUseDefaultDisplayRules);
 }
 
@@ -222,12 +217,10 @@ void CContactWnd::OnUseDefaultAlerts(UINT nId)
     bUseDefault = !bUseDefault;
     // Copied as stored now, whichever way the switch goes: a contact that
     // stops following the defaults starts from them.
-    for (const AlertSwitch& alert : pGroup->events)
-        this->*alert.pField = ReadStoredDefault(alert.pDefault);
-    const Settings::ProfileSection section = Section();
-    for (const AlertSwitch& alert : pGroup->events)
-        section.Write(*alert.pValue, this->*alert.pField);
-    section.Write(*pGroup->pUseDefaultValue, bUseDefault);
+    for (int i = 0; i < ALERT_EVENT_COUNT; ++i)
+        this->*pGroup->pEvents[i] = ReadStoredDefault(pGroup->DefaultOf(i));
+    const auto& events = pGroup->pEvents;
+    StoreSettings(events[0], events[1], events[2], pGroup->pUseDefault);
     FinishUseDefaultToggle(bUseDefault);
 }
 

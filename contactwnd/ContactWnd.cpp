@@ -9,6 +9,8 @@
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileSection.h"
 
+#include <type_traits>
+
 int g_nNextWindowIndex = 0;
 int g_nCascadeTop = 0;
 bool g_bFirstPlacement = true;
@@ -29,6 +31,17 @@ COLORREF BorderColor(int nStatus)
 }
 
 } // namespace
+
+void DrawContactName(HDC hDC, const std::string& strName, RECT rect, UINT nFormat,
+                     const NameColors& colors)
+{
+    CFontHandle font(CreatePointFont(90, "MS Sans Serif", hDC));
+    CSelectObject selectFont(hDC, font.Get());
+    SetBkMode(hDC, colors.bTransparentBackground ? TRANSPARENT : OPAQUE);
+    SetBkColor(hDC, colors.crBackground);
+    SetTextColor(hDC, colors.crForeground);
+    DrawTextA(hDC, strName.c_str(), static_cast<int>(strName.size()), &rect, nFormat);
+}
 
 CContactWnd::CContactWnd(ContactRecord* pContact) : CDialog(IDD_CONTACT), m_pContact(pContact)
 {
@@ -126,26 +139,22 @@ void CContactWnd::LoadSettings()
     }
     const int defaultTop = g_nCascadeTop;
 
+    // A placed value's default: the free slot, or the default rule as
+    // "_Default" holds it at this read.
+    const auto placedDefault = [&](const Settings::PlacedIntValue& value) {
+        if (&value == &Contact::Left)
+            return defaultLeft;
+        if (&value == &Contact::Top)
+            return defaultTop;
+        return Settings::DefaultSection().Read(Settings::Default::DisplayRules);
+    };
     const Settings::ProfileSection section = Section();
-    m_nLeft = section.Read(Contact::Left, defaultLeft);
-    m_nTop = section.Read(Contact::Top, defaultTop);
-    m_nSizeX = section.Read(Contact::SizeX);
-    m_nSizeY = section.Read(Contact::SizeY);
-    m_bStayOnTop = section.Read(Contact::StayOnTop);
-    m_bShowName = section.Read(Contact::ShowName);
-    m_bShowStatusBorder = section.Read(Contact::ShowStatusBorder);
-    m_bShowPhoto = section.Read(Contact::ShowPhoto);
-    m_bSoundAlertWhenOffline = section.Read(Contact::SoundAlertWhenOffline);
-    m_bSoundAlertWhenOnline = section.Read(Contact::SoundAlertWhenOnline);
-    m_bSoundAlertWhenStatusChanges = section.Read(Contact::SoundAlertWhenStatusChanges);
-    m_bUseSpeechOnline = section.Read(Contact::UseSpeechOnline);
-    m_bUseSpeechOffline = section.Read(Contact::UseSpeechOffline);
-    m_bUseSpeechChange = section.Read(Contact::UseSpeechChange);
-    m_bUseDefaultSpeechRules = section.Read(Contact::UseDefaultSpeechRules);
-    m_bUseDefaultSoundRules = section.Read(Contact::UseDefaultSoundRules);
-    m_bUseDefaultDisplayRules = section.Read(Contact::UseDefaultDisplayRules);
-    const int defaultRule = Settings::DefaultSection().Read(Settings::Default::DisplayRules);
-    m_nDisplayRule = section.Read(Contact::DisplayRule, defaultRule);
+    ForEachContactSetting([&](auto pField, const auto& value) {
+        if constexpr (std::is_same_v<decltype(value), const Settings::PlacedIntValue&>)
+            this->*pField = section.Read(value, placedDefault(value));
+        else
+            this->*pField = section.Read(value);
+    });
 }
 
 void CContactWnd::PlaceWindow()
@@ -218,16 +227,12 @@ void CContactWnd::StepBack()
 
 void CContactWnd::DrawName(HDC hDC, const RECT& client) const
 {
-    CFontHandle font(CreatePointFont(90, "MS Sans Serif", hDC));
-    CSelectObject selectFont(hDC, font.Get());
-    SetBkMode(hDC, DefaultSettings.NameTransparentBackground ? TRANSPARENT : OPAQUE);
-    SetBkColor(hDC, DefaultSettings.NameBackgroundColor);
-    SetTextColor(hDC, DefaultSettings.NameForegroundColor);
-    RECT text = {client.left, client.top, client.right, client.bottom - kBorderWidth};
-    const std::string name = m_pContact->GetDisplayName();
+    const RECT text = {client.left, client.top, client.right, client.bottom - kBorderWidth};
     // The name as it is: an "&" in it is no mnemonic.
-    DrawTextA(hDC, name.c_str(), static_cast<int>(name.size()), &text,
-              DT_SINGLELINE | DT_BOTTOM | DT_CENTER | DT_NOPREFIX);
+    DrawContactName(hDC, m_pContact->GetDisplayName(), text,
+                    DT_SINGLELINE | DT_BOTTOM | DT_CENTER | DT_NOPREFIX,
+                    {DefaultSettings.NameForegroundColor, DefaultSettings.NameBackgroundColor,
+                     DefaultSettings.NameTransparentBackground});
 }
 
 void CContactWnd::DrawStatusBorder(HDC hDC, const RECT& client) const

@@ -6,6 +6,7 @@
 #include "framework/Dialog.h"
 #include "framework/OwnedWindow.h"
 #include "settings/ProfileSection.h"
+#include "settings/ValueTable.h"
 
 #include <commctrl.h>
 
@@ -21,6 +22,18 @@ inline constexpr int CONTACT_WND_MARGIN = 10;
 extern int g_nNextWindowIndex;
 extern int g_nCascadeTop;
 extern bool g_bFirstPlacement;
+
+// The colours of the contacts' names.
+struct NameColors {
+    COLORREF crForeground;
+    COLORREF crBackground;
+    bool bTransparentBackground;
+};
+
+// Draws a name in the font, background mode and colours of the contacts'
+// names: the windows' and the name colour dialog's sample alike.
+void DrawContactName(HDC hDC, const std::string& strName, RECT rect, UINT nFormat,
+                     const NameColors& colors);
 
 // The free-standing desktop window of one contact, and the in-memory home
 // of the contact's settings. Created visible by its constructor; its paint
@@ -40,6 +53,10 @@ public:
     void RedrawNow() { RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
     // The contact's registry section.
     Settings::ProfileSection Section() const;
+    // Writes these settings fields to the contact's section, in this order,
+    // each under the value the settings list pairs with it.
+    template <typename... Fields>
+    void StoreSettings(Fields... pFields) const;
 
     void ShowTooltip(POINT point);
     void HideTooltip();
@@ -69,26 +86,29 @@ public:
     // On top again, when it stepped aside.
     void StepBack();
 
-    bool m_bSoundAlertWhenOffline = true;
-    bool m_bSoundAlertWhenOnline = true;
-    bool m_bSoundAlertWhenStatusChanges = false;
-    bool m_bUseSpeechOffline = true;
-    bool m_bUseSpeechOnline = true;
-    bool m_bUseSpeechChange = true;
-    bool m_bUseDefaultSpeechRules = true;
-    bool m_bUseDefaultDisplayRules = true;
-    bool m_bUseDefaultSoundRules = true;
-    int m_nDisplayRule = 3;
-    bool m_bStayOnTop = true;
+    // The stored settings, loaded at initialisation in the order, and with
+    // the values and defaults, of the list in settings/RegistryLayout.h;
+    // "transparency" is read by the constructor.
+    bool m_bSoundAlertWhenOffline{};
+    bool m_bSoundAlertWhenOnline{};
+    bool m_bSoundAlertWhenStatusChanges{};
+    bool m_bUseSpeechOffline{};
+    bool m_bUseSpeechOnline{};
+    bool m_bUseSpeechChange{};
+    bool m_bUseDefaultSpeechRules{};
+    bool m_bUseDefaultDisplayRules{};
+    bool m_bUseDefaultSoundRules{};
+    int m_nDisplayRule{};
+    bool m_bStayOnTop{};
     bool m_bTooltipShown = false;
-    bool m_bShowName = true;
-    bool m_bShowStatusBorder = true;
-    bool m_bShowPhoto = true;
-    int m_nLeft = 0;
-    int m_nTop = 0;
-    int m_nSizeX = 0;
-    int m_nSizeY = 0;
-    int m_nTransparency = 100;
+    bool m_bShowName{};
+    bool m_bShowStatusBorder{};
+    bool m_bShowPhoto{};
+    int m_nLeft{};
+    int m_nTop{};
+    int m_nSizeX{};
+    int m_nSizeY{};
+    int m_nTransparency{};
     ContactRecord* m_pContact;
     int m_nMenuFlags = 0;
     POINT m_ptMenu = {0, 0};
@@ -146,6 +166,27 @@ private:
     bool m_bMoving = false;            // the system's move loop runs for the window
     HWND m_hSteppedAsideFor = nullptr; // the full-screen program it is below
 };
+
+// Each stored setting of a contact's window with the value that holds it,
+// in the order the window reads them. visit(field, value).
+template <typename Visit>
+void ForEachContactSetting(Visit visit)
+{
+#define CONTACT_SETTINGS_VISIT(field, Name, ...) \
+    visit(&CContactWnd::field, Settings::Contact::Name);
+    SETTINGS_CONTACT_VALUES(CONTACT_SETTINGS_VISIT)
+#undef CONTACT_SETTINGS_VISIT
+}
+
+template <typename... Fields>
+void CContactWnd::StoreSettings(Fields... pFields) const
+{
+    const Settings::ProfileSection section = Section();
+    const auto table = [](auto visit) { ForEachContactSetting(visit); };
+    (Settings::VisitValueOf(table, pFields,
+                            [&](const auto& value) { section.Write(value, this->*pFields); }),
+     ...);
+}
 
 // Every contact's window, in list order.
 template <typename Visit>

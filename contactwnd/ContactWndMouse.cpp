@@ -203,11 +203,8 @@ void CContactWnd::OnWindowPosChanged(WINDOWPOS* pPos)
     m_nTop = pPos->y;
     m_nSizeX = pPos->cx;
     m_nSizeY = pPos->cy;
-    const Settings::ProfileSection section = Section();
-    section.Write(Settings::Contact::Left, m_nLeft);
-    section.Write(Settings::Contact::Top, m_nTop);
-    section.Write(Settings::Contact::SizeX, m_nSizeX);
-    section.Write(Settings::Contact::SizeY, m_nSizeY);
+    StoreSettings(&CContactWnd::m_nLeft, &CContactWnd::m_nTop, &CContactWnd::m_nSizeX,
+                  &CContactWnd::m_nSizeY);
 }
 
 // Sent at every paint. The dialog manager's own handling would pull the

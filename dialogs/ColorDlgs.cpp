@@ -1,5 +1,6 @@
 #include "dialogs/ColorDlgs.h"
 
+#include "contactwnd/ContactWnd.h"
 #include "framework/ColorDialog.h"
 #include "framework/DataExchange.h"
 #include "framework/Gdi.h"
@@ -163,14 +164,8 @@ void CNameColorDlg::OnTransparent()
 void CNameColorDlg::DrawPreview(HDC hDC)
 {
     m_btnBackgroundColor.EnableWindow(!m_bTransparentBackground);
-    // The font, mode and colours of a contact window's name.
-    CFontHandle font(CreatePointFont(90, "MS Sans Serif", hDC));
-    CSelectObject selectFont(hDC, font.Get());
-    SetBkMode(hDC, m_bTransparentBackground ? TRANSPARENT : OPAQUE);
-    SetBkColor(hDC, m_crBackground);
-    SetTextColor(hDC, m_crForeground);
     // Not clipped to its rectangle: where the font is wider (more dots per
     // inch), the whole sample still shows in the room right of it.
-    RECT sample = kNameSampleRect;
-    DrawTextA(hDC, kNameSample, sizeof(kNameSample) - 1, &sample, DT_SINGLELINE | DT_NOCLIP);
+    DrawContactName(hDC, kNameSample, kNameSampleRect, DT_SINGLELINE | DT_NOCLIP,
+                    {m_crForeground, m_crBackground, m_bTransparentBackground != FALSE});
 }

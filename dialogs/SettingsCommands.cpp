@@ -29,14 +29,6 @@ COLORREF ReadColor(const Settings::ColorValue& value)
     return Settings::DefaultSection().Read(value) & 0x00FFFFFF;
 }
 
-// The dialogs' values of each alert event, in the order of AlertEvent.
-constexpr SoundAlertValues CDefaultSoundAlertsDlg::*kSoundDialogValues[ALERT_EVENT_COUNT] = {
-    &CDefaultSoundAlertsDlg::m_online, &CDefaultSoundAlertsDlg::m_offline,
-    &CDefaultSoundAlertsDlg::m_change};
-constexpr BOOL CDefaultSpeechAlertsDlg::*kSpeechDialogValues[ALERT_EVENT_COUNT] = {
-    &CDefaultSpeechAlertsDlg::m_bUseSpeechOnline, &CDefaultSpeechAlertsDlg::m_bUseSpeechOffline,
-    &CDefaultSpeechAlertsDlg::m_bUseSpeechChange};
-
 // Copies a kind of alert's new default switches, by event, into every
 // contact that follows them, and stores them there at once.
 void CopyToFollowingContacts(const AlertSwitchGroup& group, const bool (&bOn)[ALERT_EVENT_COUNT])
@@ -45,9 +37,8 @@ void CopyToFollowingContacts(const AlertSwitchGroup& group, const bool (&bOn)[AL
         if (!(wnd.*group.pUseDefault))
             return;
         for (int i = 0; i < ALERT_EVENT_COUNT; ++i) {
-            const AlertSwitch& alert = group.events[i];
-            wnd.*alert.pField = bOn[i];
-            wnd.Section().Write(*alert.pValue, bOn[i]);
+            wnd.*group.pEvents[i] = bOn[i];
+            wnd.StoreSettings(group.pEvents[i]);
         }
     });
 }
@@ -72,7 +63,7 @@ void SetDefaultDisplayRules()
     ForEachContactWindow([&](CContactWnd& wnd) {
         if (wnd.m_bUseDefaultDisplayRules) {
             wnd.m_nDisplayRule = nRule;
-            wnd.Section().Write(Contact::DisplayRule, nRule);
+            wnd.StoreSettings(&CContactWnd::m_nDisplayRule);
         }
         // Shows or hides it by its rule and current status.
         wnd.RepaintNow();
@@ -82,22 +73,17 @@ void SetDefaultDisplayRules()
 void SetDefaultSoundAlerts()
 {
     CDefaultSoundAlertsDlg dlg;
-    for (int i = 0; i < ALERT_EVENT_COUNT; ++i) {
-        const EventSoundFile& file = kEventSoundFiles[i];
-        dlg.*kSoundDialogValues[i] = {DefaultSettings.*kSoundSwitches.events[i].pDefault,
-                                      DefaultSettings.*file.pUseDefault,
-                                      DefaultSettings.*file.pCustomPath};
-    }
+    dlg.SetValues(DefaultSettings);
     if (dlg.DoModal() != IDOK)
         return;
 
     bool bPlay[ALERT_EVENT_COUNT] = {};
     for (int i = 0; i < ALERT_EVENT_COUNT; ++i) {
-        const SoundAlertValues& values = dlg.*kSoundDialogValues[i];
-        const EventSoundFile& file = kEventSoundFiles[i];
-        StoreDefault(kSoundSwitches.events[i].pDefault, values.bPlay != FALSE);
-        StoreDefault(file.pUseDefault, values.bUseDefault != FALSE);
-        StoreDefault(file.pCustomPath, values.strCustomPath);
+        const SoundAlertValues& values = dlg.ValuesOf(i);
+        const EventDefaults& defaults = kEventDefaults[i];
+        StoreDefault(defaults.pPlay, values.bPlay != FALSE);
+        StoreDefault(defaults.pUseDefault, values.bUseDefault != FALSE);
+        StoreDefault(defaults.pCustomPath, values.strCustomPath);
         bPlay[i] = values.bPlay >= 1;
     }
     // Which file plays is read from DefaultSettings at every alert: only
@@ -108,16 +94,14 @@ void SetDefaultSoundAlerts()
 void SetDefaultSpeechAlerts()
 {
     CDefaultSpeechAlertsDlg dlg;
-    for (int i = 0; i < ALERT_EVENT_COUNT; ++i)
-        dlg.*kSpeechDialogValues[i] = DefaultSettings.*kSpeechSwitches.events[i].pDefault;
-    dlg.m_nSayNameOnly = DefaultSettings.SayNameOnly;
+    dlg.SetValues(DefaultSettings);
     if (dlg.DoModal() != IDOK)
         return;
 
     bool bSpeak[ALERT_EVENT_COUNT] = {};
     for (int i = 0; i < ALERT_EVENT_COUNT; ++i) {
-        const BOOL bValue = dlg.*kSpeechDialogValues[i];
-        StoreDefault(kSpeechSwitches.events[i].pDefault, bValue != FALSE);
+        const BOOL bValue = dlg.SpeaksAt(i);
+        StoreDefault(kEventDefaults[i].pSpeak, bValue != FALSE);
         bSpeak[i] = bValue >= 1;
     }
     // What is said has no copy in the contacts: every alert reads it here.
@@ -199,9 +183,7 @@ void ShowContactProperties(ContactRecord* pRecord)
     pRecord->m_strCustomName = dlg.m_strCustomName;
     pWnd->m_nDisplayRule = dlg.m_nDisplayRule;
     pWnd->m_bUseDefaultDisplayRules = dlg.m_bUseDefaultRule != FALSE;
-    const Settings::ProfileSection section = pWnd->Section();
-    section.Write(Contact::CustomName, pRecord->m_strCustomName);
-    section.Write(Contact::DisplayRule, pWnd->m_nDisplayRule);
-    section.Write(Contact::UseDefaultDisplayRules, pWnd->m_bUseDefaultDisplayRules);
+    pWnd->Section().Write(Contact::CustomName, pRecord->m_strCustomName);
+    pWnd->StoreSettings(&CContactWnd::m_nDisplayRule, &CContactWnd::m_bUseDefaultDisplayRules);
     pWnd->RepaintNow();
 }

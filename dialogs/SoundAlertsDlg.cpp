@@ -104,11 +104,23 @@ void CDefaultSoundAlertsDlg::DoDataExchange(CDataExchange* pDX)
     }
 }
 
+void CDefaultSoundAlertsDlg::SetValues(const DefaultSettingsData& defaults)
+{
+    for (const SoundGroup& group : kGroups) {
+        const EventDefaults& event = kEventDefaults[static_cast<int>(group.event)];
+        this->*group.pValues = {defaults.*event.pPlay, defaults.*event.pUseDefault,
+                                defaults.*event.pCustomPath};
+    }
+}
+
+const SoundAlertValues& CDefaultSoundAlertsDlg::ValuesOf(int nEvent) const
+{
+    return this->*kGroups[nEvent].pValues;
+}
+
 void CDefaultSoundAlertsDlg::ResetValues()
 {
-    m_online = {TRUE, TRUE, ""};
-    m_offline = {TRUE, TRUE, ""};
-    m_change = {FALSE, TRUE, ""};
+    SetValues(DefaultSettingsData());
 }
 
 void CDefaultSoundAlertsDlg::OnValuesShown()

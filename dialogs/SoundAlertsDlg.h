@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/SettingsDialog.h"
+#include "settings/DefaultSettings.h"
 
 #include <string>
 
@@ -16,6 +17,11 @@ struct SoundAlertValues {
 class CDefaultSoundAlertsDlg : public CSettingsDialog {
 public:
     CDefaultSoundAlertsDlg();
+
+    // The values of these defaults, as the dialog opens with them.
+    void SetValues(const DefaultSettingsData& defaults);
+    // The values of one alert event, by its index in AlertEvent.
+    const SoundAlertValues& ValuesOf(int nEvent) const;
 
     SoundAlertValues m_online;
     SoundAlertValues m_offline;

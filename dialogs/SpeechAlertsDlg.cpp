@@ -3,6 +3,15 @@
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
+namespace {
+
+// The switch of each alert event, in the order of AlertEvent.
+constexpr BOOL CDefaultSpeechAlertsDlg::*kEventSwitches[ALERT_EVENT_COUNT] = {
+    &CDefaultSpeechAlertsDlg::m_bUseSpeechOnline, &CDefaultSpeechAlertsDlg::m_bUseSpeechOffline,
+    &CDefaultSpeechAlertsDlg::m_bUseSpeechChange};
+
+} // namespace
+
 CDefaultSpeechAlertsDlg::CDefaultSpeechAlertsDlg() : CSettingsDialog(IDD_DEFAULT_SPEECH_ALERTS)
 {
 }
@@ -24,10 +33,19 @@ void CDefaultSpeechAlertsDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Radio(pDX, IDC_SAY_NAME_ONLY, m_nSayNameOnly);
 }
 
+void CDefaultSpeechAlertsDlg::SetValues(const DefaultSettingsData& defaults)
+{
+    for (int i = 0; i < ALERT_EVENT_COUNT; ++i)
+        this->*kEventSwitches[i] = defaults.*kEventDefaults[i].pSpeak;
+    m_nSayNameOnly = defaults.SayNameOnly;
+}
+
+BOOL CDefaultSpeechAlertsDlg::SpeaksAt(int nEvent) const
+{
+    return this->*kEventSwitches[nEvent];
+}
+
 void CDefaultSpeechAlertsDlg::ResetValues()
 {
-    m_bUseSpeechOnline = TRUE;
-    m_bUseSpeechOffline = TRUE;
-    m_bUseSpeechChange = TRUE;
-    m_nSayNameOnly = 1;
+    SetValues(DefaultSettingsData());
 }

@@ -1,5 +1,6 @@
 #include "framework/ColorDialog.h"
 
+#include "framework/Seam.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -9,7 +10,7 @@ BOOL SystemChooseColor(CHOOSECOLORA* pcc)
     return ChooseColorA(pcc);
 }
 
-ColorChooserHandler g_handler = SystemChooseColor;
+CSeam<ColorChooserHandler> g_handler(SystemChooseColor);
 
 } // namespace
 
@@ -30,7 +31,5 @@ INT_PTR CColorDialog::DoModal()
 
 ColorChooserHandler SetColorChooserHandler(ColorChooserHandler handler)
 {
-    ColorChooserHandler previous = g_handler;
-    g_handler = handler ? handler : SystemChooseColor;
-    return previous;
+    return g_handler.Set(handler);
 }

@@ -1,5 +1,6 @@
 #include "framework/FileDialog.h"
 
+#include "framework/Seam.h"
 #include "framework/Wnd.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ BOOL SystemGetOpenFileName(OPENFILENAMEA* pofn)
     return GetOpenFileNameA(pofn);
 }
 
-OpenFileHandler g_handler = SystemGetOpenFileName;
+CSeam<OpenFileHandler> g_handler(SystemGetOpenFileName);
 
 } // namespace
 
@@ -37,7 +38,5 @@ INT_PTR CFileOpenDialog::DoModal()
 
 OpenFileHandler SetOpenFileHandler(OpenFileHandler handler)
 {
-    OpenFileHandler previous = g_handler;
-    g_handler = handler ? handler : SystemGetOpenFileName;
-    return previous;
+    return g_handler.Set(handler);
 }

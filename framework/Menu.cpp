@@ -1,5 +1,6 @@
 #include "framework/Menu.h"
 
+#include "framework/Seam.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -12,7 +13,7 @@ BOOL SystemTrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner, cons
     return TrackPopupMenuEx(hPopup, nFlags, x, y, hOwner, pExclude ? &params : nullptr);
 }
 
-PopupMenuHandler g_handler = SystemTrackPopup;
+CSeam<PopupMenuHandler> g_handler(SystemTrackPopup);
 
 } // namespace
 
@@ -62,7 +63,5 @@ BOOL TrackPopup(HMENU hPopup, UINT nFlags, int x, int y, HWND hOwner, const RECT
 
 PopupMenuHandler SetPopupMenuHandler(PopupMenuHandler handler)
 {
-    PopupMenuHandler previous = g_handler;
-    g_handler = handler ? handler : SystemTrackPopup;
-    return previous;
+    return g_handler.Set(handler);
 }

@@ -1,5 +1,6 @@
 #include "framework/MessageBox.h"
 
+#include "framework/Seam.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -9,7 +10,7 @@ int SystemMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, U
     return MessageBoxA(hOwner, pszText, pszCaption, nType);
 }
 
-MessageBoxHandler g_handler = SystemMessageBox;
+CSeam<MessageBoxHandler> g_handler(SystemMessageBox);
 
 } // namespace
 
@@ -36,7 +37,5 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType)
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
 {
-    MessageBoxHandler previous = g_handler;
-    g_handler = handler ? handler : SystemMessageBox;
-    return previous;
+    return g_handler.Set(handler);
 }

@@ -1,5 +1,7 @@
 #include "framework/Sound.h"
 
+#include "framework/Seam.h"
+
 #include <mmsystem.h>
 
 namespace {
@@ -9,7 +11,7 @@ BOOL SystemPlaySound(const char* pszSound, HMODULE hModule, DWORD dwFlags)
     return PlaySoundA(pszSound, hModule, dwFlags);
 }
 
-PlaySoundHandler g_handler = SystemPlaySound;
+CSeam<PlaySoundHandler> g_handler(SystemPlaySound);
 
 } // namespace
 
@@ -20,7 +22,5 @@ BOOL PlayWaveSound(const char* pszSound, HMODULE hModule, DWORD dwFlags)
 
 PlaySoundHandler SetPlaySoundHandler(PlaySoundHandler handler)
 {
-    PlaySoundHandler previous = g_handler;
-    g_handler = handler ? handler : SystemPlaySound;
-    return previous;
+    return g_handler.Set(handler);
 }
