@@ -1,5 +1,7 @@
 #include "core/ContactRecord.h"
 
+// The one arrow up from core: a record owns its window, which it makes and
+// deletes, and the window is the home of the contact's settings.
 #include "contactwnd/ContactWnd.h"
 #include "core/DisplayRule.h"
 #include "settings/ProfileSection.h"

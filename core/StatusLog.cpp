@@ -1,9 +1,6 @@
 #include "core/StatusLog.h"
 
 #include "core/ContactRecord.h"
-#include "framework/WinApp.h"
-#include "framework/Wnd.h"
-#include "res/resource.h"
 
 #include <climits>
 #include <cstdio>
@@ -19,17 +16,24 @@ std::string FormatLogEntry(const std::string& strDisplayName, int nStatus, const
     return std::string("    \r\n\r") + clock + "   " + name + "   " + pszStatus;
 }
 
+namespace {
+
+StatusLogSink g_sink = nullptr;
+
+} // namespace
+
+void SetStatusLogSink(StatusLogSink sink)
+{
+    g_sink = sink;
+}
+
 void AppendLogLine(const ContactRecord* pRecord)
 {
-    const CWinApp* pApp = AfxGetApp();
-    if (!pApp || !pApp->m_pMainWnd || !pApp->m_pMainWnd->m_hWnd)
-        return;
-    HWND hLog = pApp->m_pMainWnd->GetDlgItem(IDC_LOG);
-    if (!hLog)
+    if (!g_sink)
         return;
     SYSTEMTIME now;
     GetLocalTime(&now);
-    AppendToLog(hLog, FormatLogEntry(pRecord->GetDisplayName(), pRecord->m_nStatus, now));
+    g_sink(FormatLogEntry(pRecord->GetDisplayName(), pRecord->m_nStatus, now));
 }
 
 void AppendToLog(HWND hLog, const std::string& strText)

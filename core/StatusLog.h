@@ -13,7 +13,12 @@ inline constexpr char STATUS_LOG_WELCOME[] = "Welcome to Skylet 1.0 !\r\n";
 // padded to 25 characters (a longer one whole) and the status name.
 std::string FormatLogEntry(const std::string& strDisplayName, int nStatus, const SYSTEMTIME& time);
 
-// Adds the record's entry, stamped with the local time, to the main window's log.
+// Where the entries go: the main window, which owns the log box, hands the
+// log this sink; none drops them.
+using StatusLogSink = void (*)(const std::string& strEntry);
+void SetStatusLogSink(StatusLogSink sink);
+
+// Adds the record's entry, stamped with the local time, to the log.
 void AppendLogLine(const ContactRecord* pRecord);
 
 // Adds text at the end of an edit box at a cost that does not grow with the

@@ -24,9 +24,9 @@ constexpr int kAllContactsTransparency = 50;
 
 // A stored colour as GDI and the chooser take it: one written by hand with
 // its high byte set would name no colour, or a palette entry.
-COLORREF ReadColor(const Settings::ColorValue& value)
+COLORREF ReadColor(COLORREF DefaultSettingsData::*pField)
 {
-    return Settings::DefaultSection().Read(value) & 0x00FFFFFF;
+    return ReadStoredDefault(pField) & 0x00FFFFFF;
 }
 
 // Copies a kind of alert's new default switches, by event, into every
@@ -111,16 +111,16 @@ void SetDefaultSpeechAlerts()
 
 void SetBorderColors()
 {
+    using D = DefaultSettingsData;
     CBorderColorDlg dlg;
-    dlg.m_crOnline = ReadColor(Def::OnlineBorderColor);
-    dlg.m_crOffline = ReadColor(Def::OfflineBorderColor);
-    dlg.m_crAway = ReadColor(Def::AwayBorderColor);
-    dlg.m_crBusy = ReadColor(Def::BusyBorderColor);
-    dlg.m_bHideOfflineBorder = Settings::DefaultSection().Read(Def::HideBorder);
+    dlg.m_crOnline = ReadColor(&D::OnlineBorderColor);
+    dlg.m_crOffline = ReadColor(&D::OfflineBorderColor);
+    dlg.m_crAway = ReadColor(&D::AwayBorderColor);
+    dlg.m_crBusy = ReadColor(&D::BusyBorderColor);
+    dlg.m_bHideOfflineBorder = ReadStoredDefault(&D::HideBorder);
     if (dlg.DoModal() != IDOK)
         return;
 
-    using D = DefaultSettingsData;
     StoreDefault(&D::OnlineBorderColor, dlg.m_crOnline);
     StoreDefault(&D::OfflineBorderColor, dlg.m_crOffline);
     StoreDefault(&D::BusyBorderColor, dlg.m_crBusy);
@@ -131,14 +131,14 @@ void SetBorderColors()
 
 void SetNameColors()
 {
+    using D = DefaultSettingsData;
     CNameColorDlg dlg;
-    dlg.m_crForeground = ReadColor(Def::NameForegroundColor);
-    dlg.m_crBackground = ReadColor(Def::NameBackgroundColor);
-    dlg.m_bTransparentBackground = Settings::DefaultSection().Read(Def::NameTransparentBackground);
+    dlg.m_crForeground = ReadColor(&D::NameForegroundColor);
+    dlg.m_crBackground = ReadColor(&D::NameBackgroundColor);
+    dlg.m_bTransparentBackground = ReadStoredDefault(&D::NameTransparentBackground);
     if (dlg.DoModal() != IDOK)
         return;
 
-    using D = DefaultSettingsData;
     StoreDefault(&D::NameForegroundColor, dlg.m_crForeground);
     StoreDefault(&D::NameBackgroundColor, dlg.m_crBackground);
     StoreDefault(&D::NameTransparentBackground, dlg.m_bTransparentBackground != FALSE);

@@ -1,5 +1,7 @@
 #include "shell/SkyletDlg.h"
 
+// Up to app: the automation proxy and the main window point at each other,
+// and the main window stays up while a client holds the proxy.
 #include "app/SkyletDlgAutoProxy.h"
 #include "contactwnd/ContactWnd.h"
 #include "core/ContactRecord.h"
@@ -20,11 +22,22 @@ namespace {
 
 constexpr UINT_PTR kFullScreenTimer = 1;
 
+// The status log's sink: the log box of the main window, while there is one.
+void AppendToMainWindowLog(const std::string& strEntry)
+{
+    const CWinApp* pApp = AfxGetApp();
+    if (!pApp || !pApp->m_pMainWnd || !pApp->m_pMainWnd->m_hWnd)
+        return;
+    if (HWND hLog = pApp->m_pMainWnd->GetDlgItem(IDC_LOG))
+        AppendToLog(hLog, strEntry);
+}
+
 } // namespace
 
 CSkyletDlg::CSkyletDlg() : CTrayDialog(IDD_SKYLET_DIALOG)
 {
     m_hIcon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    SetStatusLogSink(AppendToMainWindowLog);
     DefaultSettings.Load([this] {
         m_bStartWithWindows = Settings::DefaultSection().Read(Settings::Default::StartWithWindows);
         // Twice: the entry is rewritten from where the program now lives.

@@ -9,7 +9,6 @@
 #include "framework/Menu.h"
 #include "res/resource.h"
 #include "settings/DefaultSettings.h"
-#include "settings/ProfileSection.h"
 
 #include <string>
 
@@ -103,7 +102,7 @@ void CSkyletDlg::OnTrayRButtonDown(int x, int y)
 void CSkyletDlg::OnClickThrough()
 {
     // Decided from the stored value, whatever the copy in memory says.
-    const bool bOn = !Settings::DefaultSection().Read(Settings::Default::ClickThrough);
+    const bool bOn = !ReadStoredDefault(&DefaultSettingsData::clickThrough);
     // Set first: a window created while the warning is up takes the new state.
     DefaultSettings.clickThrough = bOn;
     if (bOn)
@@ -119,7 +118,7 @@ void CSkyletDlg::OnClickThrough()
                        bOn ? exStyle | WS_EX_LAYERED | WS_EX_TRANSPARENT
                            : exStyle & ~WS_EX_TRANSPARENT);
     });
-    Settings::DefaultSection().Write(Settings::Default::ClickThrough, bOn);
+    StoreDefault(&DefaultSettingsData::clickThrough, bOn);
 }
 
 // A "Contacts Properties" item opens the dialog of the contact it was built
