@@ -4,6 +4,7 @@
 
 #include "contactwnd/AlertSwitches.h"
 #include "framework/Menu.h"
+#include "framework/Monitor.h"
 #include "res/resource.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileSection.h"
@@ -81,10 +82,7 @@ const AlertSwitchGroup* FindAlertGroup(UINT nUseDefaultId)
 // button that opened the menu would choose an entry.
 UINT MenuAlignment(POINT pointer)
 {
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoA(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
+    const RECT work = WorkAreaAt(pointer).value_or(RECT{});
     return pointer.y - work.top > work.bottom - pointer.y ? TPM_BOTTOMALIGN : TPM_TOPALIGN;
 }
 

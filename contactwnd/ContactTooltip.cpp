@@ -2,6 +2,7 @@
 #include "contactwnd/ContactWnd.h"
 
 #include "core/ContactRecord.h"
+#include "framework/Monitor.h"
 
 namespace {
 
@@ -15,11 +16,9 @@ constexpr int kTooltipGap = 20;
 // presses meant for the window.
 POINT TooltipCorner(POINT pointer, SIZE bubble)
 {
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoA(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT work = WorkAreaAt(pointer).value_or(RECT{});
     POINT corner = {pointer.x, pointer.y + kTooltipGap};
-    if (corner.y + bubble.cy > monitor.rcWork.bottom)
+    if (corner.y + bubble.cy > work.bottom)
         corner.y = pointer.y - kTooltipGap - bubble.cy;
     return corner;
 }

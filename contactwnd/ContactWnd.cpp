@@ -1,6 +1,7 @@
 #include "contactwnd/ContactWnd.h"
 
 #include "contactwnd/LayeredWindow.h"
+#include "contactwnd/PlacementGrid.h"
 #include "core/ContactHold.h"
 #include "core/ContactRecord.h"
 #include "core/DisplayRule.h"
@@ -17,7 +18,6 @@ bool g_bFirstPlacement = true;
 
 namespace {
 
-constexpr int kPlacementStep = CONTACT_BASE_SIZE + CONTACT_WND_MARGIN;
 constexpr int kBorderWidth = 3;
 
 COLORREF BorderColor(int nStatus)
@@ -124,28 +124,22 @@ void CContactWnd::LoadSettings()
 {
     namespace Contact = Settings::Contact;
 
-    RECT work = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT work = PlacementGrid::WorkArea();
     if (g_bFirstPlacement) {
-        g_nCascadeTop = work.bottom - kPlacementStep;
+        g_nCascadeTop = PlacementGrid::FirstRowTop(work);
         g_bFirstPlacement = false;
     }
-    // Rows start at screen x 0, whatever the work area's left edge.
-    int defaultLeft = (g_nNextWindowIndex - 1) * kPlacementStep;
-    if (CONTACT_BASE_SIZE + defaultLeft + CONTACT_WND_MARGIN > work.right) {
-        g_nNextWindowIndex = 1;
-        g_nCascadeTop -= kPlacementStep;
-        defaultLeft = 0;
-    }
-    const int defaultTop = g_nCascadeTop;
+    int nColumn = g_nNextWindowIndex - 1;
+    const POINT slot = PlacementGrid::Cell(nColumn, g_nCascadeTop, work);
+    g_nNextWindowIndex = nColumn + 1;
 
     // A placed value's default: the free slot, or the default rule as
     // "_Default" holds it at this read.
     const auto placedDefault = [&](const Settings::PlacedIntValue& value) {
         if (&value == &Contact::Left)
-            return defaultLeft;
+            return static_cast<int>(slot.x);
         if (&value == &Contact::Top)
-            return defaultTop;
+            return static_cast<int>(slot.y);
         return Settings::DefaultSection().Read(Settings::Default::DisplayRules);
     };
     const Settings::ProfileSection section = Section();

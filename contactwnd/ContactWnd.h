@@ -63,6 +63,9 @@ public:
     // The pointer has left, or a drag starts: hides the tooltip, gives the
     // mouse back and lets the tooltip show at the next coming.
     void DropTooltip();
+    // Takes a place and size as the window's own: its fields and the
+    // contact's values.
+    void StorePlace(int x, int y, int cx, int cy);
     // Resizes to a percentage of the photo's natural size, plus the margin.
     void ResizeToPercent(int nPercent);
     void StartConversation();

@@ -199,10 +199,15 @@ void CContactWnd::ResizeToPercent(int nPercent)
 void CContactWnd::OnWindowPosChanged(WINDOWPOS* pPos)
 {
     Default();
-    m_nLeft = pPos->x;
-    m_nTop = pPos->y;
-    m_nSizeX = pPos->cx;
-    m_nSizeY = pPos->cy;
+    StorePlace(pPos->x, pPos->y, pPos->cx, pPos->cy);
+}
+
+void CContactWnd::StorePlace(int x, int y, int cx, int cy)
+{
+    m_nLeft = x;
+    m_nTop = y;
+    m_nSizeX = cx;
+    m_nSizeY = cy;
     StoreSettings(&CContactWnd::m_nLeft, &CContactWnd::m_nTop, &CContactWnd::m_nSizeX,
                   &CContactWnd::m_nSizeY);
 }

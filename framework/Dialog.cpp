@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/DataExchange.h"
+#include "framework/Monitor.h"
 #include "framework/WinApp.h"
 
 CDialog::CDialog(UINT nIdTemplate, CWnd* pParentWnd)
@@ -61,11 +62,10 @@ LRESULT CDialog::OnReposition(WPARAM, LPARAM)
 {
     if (GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD)
         return 0;
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    if (!GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
+    const std::optional<RECT> workArea = WorkAreaAt(m_hWnd);
+    if (!workArea)
         return 0;
-    const RECT& work = monitor.rcWork;
+    const RECT& work = *workArea;
     const RECT window = GetWindowRect();
     int x = window.left;
     int y = window.top;

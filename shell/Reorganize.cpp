@@ -3,33 +3,22 @@
 #include "shell/SkyletDlg.h"
 
 #include "contactwnd/ContactWnd.h"
+#include "contactwnd/PlacementGrid.h"
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
-#include "settings/ProfileSection.h"
 
 void CSkyletDlg::OnReorganize()
 {
-    constexpr int kCell = CONTACT_BASE_SIZE + CONTACT_WND_MARGIN;
-    RECT work = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    // Columns from the screen's left edge; rows upwards from the bottom of
-    // the work area. Hidden windows take their cell too.
-    int y = work.bottom - kCell;
+    constexpr int kCell = PlacementGrid::CELL_SIZE;
+    const RECT work = PlacementGrid::WorkArea();
+    // Hidden windows take their cell too.
+    int nRowTop = PlacementGrid::FirstRowTop(work);
     int n = 0;
     ForEachContact([&](ContactRecord* pRecord) {
-        int x = kCell * n;
-        if (x + kCell > work.right) {
-            n = 0;
-            x = 0;
-            y -= kCell;
-        }
+        const POINT cell = PlacementGrid::Cell(n, nRowTop, work);
         if (CContactWnd* pWnd = pRecord->m_pWnd) {
-            const Settings::ProfileSection section = pWnd->Section();
-            section.Write(Settings::Contact::Left, x);
-            section.Write(Settings::Contact::Top, y);
-            section.Write(Settings::Contact::SizeX, kCell);
-            section.Write(Settings::Contact::SizeY, kCell);
-            pWnd->SetWindowPos(pWnd->InsertAfter(), x, y, kCell, kCell, 0);
+            pWnd->StorePlace(cell.x, cell.y, kCell, kCell);
+            pWnd->SetWindowPos(pWnd->InsertAfter(), cell.x, cell.y, kCell, kCell, 0);
         }
         ++n;
     });
