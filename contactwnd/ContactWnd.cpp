@@ -1,7 +1,6 @@
 #include "contactwnd/ContactWnd.h"
 
 #include "contactwnd/LayeredWindow.h"
-#include "contactwnd/PlacementGrid.h"
 #include "core/ContactHold.h"
 #include "core/ContactRecord.h"
 #include "core/DisplayRule.h"
@@ -33,13 +32,13 @@ COLORREF BorderColor(int nStatus)
 } // namespace
 
 void DrawContactName(HDC hDC, const std::string& strName, RECT rect, UINT nFormat,
-                     const NameColors& colors)
+                     COLORREF crText, COLORREF crBackground, bool bTransparentBackground)
 {
     CFontHandle font(CreatePointFont(90, "MS Sans Serif", hDC));
     CSelectObject selectFont(hDC, font.Get());
-    SetBkMode(hDC, colors.bTransparentBackground ? TRANSPARENT : OPAQUE);
-    SetBkColor(hDC, colors.crBackground);
-    SetTextColor(hDC, colors.crForeground);
+    SetBkMode(hDC, bTransparentBackground ? TRANSPARENT : OPAQUE);
+    SetBkColor(hDC, crBackground);
+    SetTextColor(hDC, crText);
     DrawTextA(hDC, strName.c_str(), static_cast<int>(strName.size()), &rect, nFormat);
 }
 
@@ -122,8 +121,6 @@ BOOL CContactWnd::OnInitDialog()
 
 void CContactWnd::LoadSettings()
 {
-    namespace Contact = Settings::Contact;
-
     const RECT work = PlacementGrid::WorkArea();
     if (g_bFirstPlacement) {
         g_nCascadeTop = PlacementGrid::FirstRowTop(work);
@@ -135,17 +132,17 @@ void CContactWnd::LoadSettings()
 
     // A placed value's default: the free slot, or the default rule as
     // "_Default" holds it at this read.
-    const auto placedDefault = [&](const Settings::PlacedIntValue& value) {
-        if (&value == &Contact::Left)
+    const auto placedDefault = [&](int CContactWnd::*pField) {
+        if (pField == &CContactWnd::m_nLeft)
             return static_cast<int>(slot.x);
-        if (&value == &Contact::Top)
+        if (pField == &CContactWnd::m_nTop)
             return static_cast<int>(slot.y);
         return Settings::DefaultSection().Read(Settings::Default::DisplayRules);
     };
     const Settings::ProfileSection section = Section();
     ForEachContactSetting([&](auto pField, const auto& value) {
         if constexpr (std::is_same_v<decltype(value), const Settings::PlacedIntValue&>)
-            this->*pField = section.Read(value, placedDefault(value));
+            this->*pField = section.Read(value, placedDefault(pField));
         else
             this->*pField = section.Read(value);
     });
@@ -225,8 +222,8 @@ void CContactWnd::DrawName(HDC hDC, const RECT& client) const
     // The name as it is: an "&" in it is no mnemonic.
     DrawContactName(hDC, m_pContact->GetDisplayName(), text,
                     DT_SINGLELINE | DT_BOTTOM | DT_CENTER | DT_NOPREFIX,
-                    {DefaultSettings.NameForegroundColor, DefaultSettings.NameBackgroundColor,
-                     DefaultSettings.NameTransparentBackground});
+                    DefaultSettings.NameForegroundColor, DefaultSettings.NameBackgroundColor,
+                    DefaultSettings.NameTransparentBackground);
 }
 
 void CContactWnd::DrawStatusBorder(HDC hDC, const RECT& client) const

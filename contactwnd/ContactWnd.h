@@ -6,7 +6,6 @@
 #include "framework/Dialog.h"
 #include "framework/OwnedWindow.h"
 #include "settings/ProfileSection.h"
-#include "settings/ValueTable.h"
 
 #include <commctrl.h>
 
@@ -17,23 +16,49 @@
 inline constexpr int CONTACT_BASE_SIZE = 64;
 inline constexpr int CONTACT_WND_MARGIN = 10;
 
-// Default placement of new windows, process-wide: rows along the bottom of
-// the work area, from the left, each row 74 pixels above the last.
+// The grid of default places: square cells of 74 pixels on the primary
+// work area, in rows from the screen's left edge (whatever the work area's
+// left), the first row along the work area's bottom and each next one
+// above the last. New windows and Reorganize both fill it.
+namespace PlacementGrid {
+
+inline constexpr int CELL_SIZE = CONTACT_BASE_SIZE + CONTACT_WND_MARGIN;
+
+inline RECT WorkArea()
+{
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+inline int FirstRowTop(const RECT& work)
+{
+    return work.bottom - CELL_SIZE;
+}
+
+// The cell of column nColumn in the row whose top is nRowTop. One that
+// would pass the work area's right edge is the first of the row above
+// instead, and nColumn and nRowTop are changed to say so.
+inline POINT Cell(int& nColumn, int& nRowTop, const RECT& work)
+{
+    if ((nColumn + 1) * CELL_SIZE > work.right) {
+        nColumn = 0;
+        nRowTop -= CELL_SIZE;
+    }
+    return {nColumn * CELL_SIZE, nRowTop};
+}
+
+} // namespace PlacementGrid
+
+// The state of the grid for new windows, process-wide.
 extern int g_nNextWindowIndex;
 extern int g_nCascadeTop;
 extern bool g_bFirstPlacement;
 
-// The colours of the contacts' names.
-struct NameColors {
-    COLORREF crForeground;
-    COLORREF crBackground;
-    bool bTransparentBackground;
-};
-
 // Draws a name in the font, background mode and colours of the contacts'
 // names: the windows' and the name colour dialog's sample alike.
 void DrawContactName(HDC hDC, const std::string& strName, RECT rect, UINT nFormat,
-                     const NameColors& colors);
+                     COLORREF crText, COLORREF crBackground, bool bTransparentBackground);
 
 // The free-standing desktop window of one contact, and the in-memory home
 // of the contact's settings. Created visible by its constructor; its paint
@@ -172,21 +197,17 @@ private:
 
 // Each stored setting of a contact's window with the value that holds it,
 // in the order the window reads them. visit(field, value).
-template <typename Visit>
-void ForEachContactSetting(Visit visit)
-{
-#define CONTACT_SETTINGS_VISIT(field, Name, ...) \
-    visit(&CContactWnd::field, Settings::Contact::Name);
+inline constexpr auto ForEachContactSetting = [](auto visit) {
+#define CONTACT_SETTINGS_VISIT(field, Kind, ...) visit(&CContactWnd::field, Settings::Kind{__VA_ARGS__});
     SETTINGS_CONTACT_VALUES(CONTACT_SETTINGS_VISIT)
 #undef CONTACT_SETTINGS_VISIT
-}
+};
 
 template <typename... Fields>
 void CContactWnd::StoreSettings(Fields... pFields) const
 {
     const Settings::ProfileSection section = Section();
-    const auto table = [](auto visit) { ForEachContactSetting(visit); };
-    (Settings::VisitValueOf(table, pFields,
+    (Settings::VisitValueOf(ForEachContactSetting, pFields,
                             [&](const auto& value) { section.Write(value, this->*pFields); }),
      ...);
 }

@@ -167,5 +167,5 @@ void CNameColorDlg::DrawPreview(HDC hDC)
     // Not clipped to its rectangle: where the font is wider (more dots per
     // inch), the whole sample still shows in the room right of it.
     DrawContactName(hDC, kNameSample, kNameSampleRect, DT_SINGLELINE | DT_NOCLIP,
-                    {m_crForeground, m_crBackground, m_bTransparentBackground != FALSE});
+                    m_crForeground, m_crBackground, m_bTransparentBackground != FALSE);
 }

@@ -2,24 +2,21 @@
 
 #include "settings/ProfileSection.h"
 #include "settings/RegistryLayout.h"
-#include "settings/ValueTable.h"
 
 #include <functional>
 #include <string>
 
 // The in-memory copy of the "_Default" values read at paint and alert time,
-// one field per value of the list in settings/RegistryLayout.h, at its
-// default until loaded: a fresh one holds the factory values. The main
-// window loads it at start-up; each command that changes a default updates
-// it together with the registry. "StartWithWindows" and "displayRules" have
-// no copy here.
+// one field per value of the list, at its default until loaded: a fresh one
+// holds the factory values. The main window loads it at start-up; each
+// command that changes a default updates it together with the registry.
 struct DefaultSettingsData {
     // Reads every value in the order of the fields; afterClickThrough runs
     // right after the first, where the main window reads "StartWithWindows".
     void Load(const std::function<void()>& afterClickThrough = nullptr);
 
-#define DEFAULT_SETTINGS_FIELD(field, Name, Kind, ...) \
-    Settings::Kind::Type field = Settings::Default::Name.Default();
+#define DEFAULT_SETTINGS_FIELD(field, Kind, ...) \
+    Settings::Kind::Type field = Settings::Default::field.Default();
     SETTINGS_DEFAULT_VALUES(DEFAULT_SETTINGS_FIELD)
 #undef DEFAULT_SETTINGS_FIELD
 };
@@ -27,24 +24,20 @@ struct DefaultSettingsData {
 extern DefaultSettingsData DefaultSettings;
 
 // Each field of DefaultSettings with the "_Default" value it holds, in the
-// order of the fields, as the list states them. visit(field, value).
-template <typename Visit>
-void ForEachDefaultSetting(Visit visit)
-{
-#define DEFAULT_SETTINGS_VISIT(field, Name, ...) \
-    visit(&DefaultSettingsData::field, Settings::Default::Name);
+// order of the fields. visit(field, value).
+inline constexpr auto ForEachDefaultSetting = [](auto visit) {
+#define DEFAULT_SETTINGS_VISIT(field, ...) \
+    visit(&DefaultSettingsData::field, Settings::Default::field);
     SETTINGS_DEFAULT_VALUES(DEFAULT_SETTINGS_VISIT)
 #undef DEFAULT_SETTINGS_VISIT
-}
-
-inline constexpr auto kDefaultSettingsTable = [](auto visit) { ForEachDefaultSetting(visit); };
+};
 
 // Sets a field of DefaultSettings and writes its "_Default" value at once.
 template <typename T>
 void StoreDefault(T DefaultSettingsData::*pField, const T& value)
 {
     DefaultSettings.*pField = value;
-    Settings::VisitValueOf(kDefaultSettingsTable, pField, [&](const auto& stored) {
+    Settings::VisitValueOf(ForEachDefaultSetting, pField, [&](const auto& stored) {
         Settings::DefaultSection().Write(stored, value);
     });
 }
@@ -55,7 +48,7 @@ template <typename T>
 T ReadStoredDefault(T DefaultSettingsData::*pField)
 {
     T value{};
-    Settings::VisitValueOf(kDefaultSettingsTable, pField, [&](const auto& stored) {
+    Settings::VisitValueOf(ForEachDefaultSetting, pField, [&](const auto& stored) {
         value = Settings::DefaultSection().Read(stored);
     });
     return value;

@@ -45,9 +45,6 @@ struct PlacedIntValue {
     const char* pszName;
 };
 
-// Expands to one constant of the value of a row of the lists below.
-#define SETTINGS_DECLARE_VALUE(field, Name, Kind, ...) inline constexpr Kind Name{__VA_ARGS__};
-
 inline constexpr char kRegistryKey[] = "KTRX70352846";
 inline constexpr char kProfileName[] = "KTRX70352846";
 
@@ -65,49 +62,40 @@ namespace Default {
 inline constexpr char kSection[] = "_Default";
 
 inline constexpr BoolValue StartWithWindows{"StartWithWindows", true};
-// Never held in memory// Never held in memory: read each time it is needed.
+// Never held in memory: read each time it is needed.
 inline constexpr IntValue DisplayRules{"displayRules", RULE_HIDE_ONLY_WHEN_OFFLINE};
 
-// The values held by DefaultSettings, each stated once, in the order they
-// are read: the field of DefaultSettingsData, the constant, its kind, then
-// the value's name and default. The struct, its loading and the commands
-// that store a default are all derived from this list.
-#define SETTINGS_DEFAULT_VALUES(X)                                                          \
-    X(clickThrough, ClickThrough, BoolValue, "clickThrough", false)                         \
-    X(OnlineBorderColor, OnlineBorderColor, ColorValue, "OnlineBorderColor", 0x0000C500)    \
-    X(OfflineBorderColor, OfflineBorderColor, ColorValue, "OfflineBorderColor", 0x00808080) \
-    X(BusyBorderColor, BusyBorderColor, ColorValue, "BusyBorderColor", 0x000000FF)          \
-    X(AwayBorderColor, AwayBorderColor, ColorValue, "AwayBorderColor", 0x00007FFF)          \
-    X(HideBorder, HideBorder, BoolValue, "HideBorder", true)                                \
-    X(NameForegroundColor, NameForegroundColor, ColorValue, "NameForegroundColor",          \
-      0x00000000)                                                                           \
-    X(NameBackgroundColor, NameBackgroundColor, ColorValue, "NameBackgroundColor",          \
-      0x0000FFFF)                                                                           \
-    X(NameTransparentBackground, NameTransparentBackground, BoolValue,                      \
-      "NameTransparentBackground", false)                                                   \
-    X(PlayOnlineSoundAlert, PlayOnlineSoundAlert, BoolValue, "PlayOnlineSoundAlert", true)  \
-    X(PlayOfflineSoundAlert, PlayOfflineSoundAlert, BoolValue, "PlayOfflineSoundAlert",     \
-      true)                                                                                 \
-    X(PlayChangeSoundAlert, PlayChangeSoundAlert, BoolValue, "PlayChangeSoundAlert", false) \
-    X(UseDefaultOnlineSoundAlert, UseDefaultOnlineSoundAlert, BoolValue,                    \
-      "UseDefaultOnlineSoundAlert", true)                                                   \
-    X(UseDefaultOfflineSoundAlert, UseDefaultOfflineSoundAlert, BoolValue,                  \
-      "UseDefaultOfflineSoundAlert", true)                                                  \
-    X(UseDefaultChangeSoundAlert, UseDefaultChangeSoundAlert, BoolValue,                    \
-      "UseDefaultChangeSoundAlert", true)                                                   \
-    X(CustomOnlineSoundAlert, CustomOnlineSoundAlert, StringValue, "CustomOnlineSoundAlert", \
-      "")                                                                                   \
-    X(CustomOfflineSoundAlert, CustomOfflineSoundAlert, StringValue,                        \
-      "CustomOfflineSoundAlert", "")                                                        \
-    X(CustomChangeSoundAlert, CustomChangeSoundAlert, StringValue, "CustomChangeSoundAlert", \
-      "")                                                                                   \
-    X(UseSpeechOnline, UseSpeechOnline, BoolValue, "UseSpeechOnline", true)                 \
-    X(UseSpeechOffline, UseSpeechOffline, BoolValue, "UseSpeechOffline", true)              \
-    X(UseSpeechChange, UseSpeechChange, BoolValue, "UseSpeechChange", true)                 \
-    /* 1 says the name and the status; any other value the name alone. */                  \
-    X(SayNameOnly, SayNameOnly, IntValue, "SayNameOnly", 1)
+// The values that DefaultSettings holds, each stated once, in the order
+// they are read: the field and constant, the kind, the name, the default.
+// DefaultSettingsData, its loading and every store of a default expand it.
+#define SETTINGS_DEFAULT_VALUES(X)                                                         \
+    X(clickThrough, BoolValue, "clickThrough", false)                                      \
+    X(OnlineBorderColor, ColorValue, "OnlineBorderColor", 0x0000C500)                      \
+    X(OfflineBorderColor, ColorValue, "OfflineBorderColor", 0x00808080)                    \
+    X(BusyBorderColor, ColorValue, "BusyBorderColor", 0x000000FF)                          \
+    X(AwayBorderColor, ColorValue, "AwayBorderColor", 0x00007FFF)                          \
+    X(HideBorder, BoolValue, "HideBorder", true)                                           \
+    X(NameForegroundColor, ColorValue, "NameForegroundColor", 0x00000000)                  \
+    X(NameBackgroundColor, ColorValue, "NameBackgroundColor", 0x0000FFFF)                  \
+    X(NameTransparentBackground, BoolValue, "NameTransparentBackground", false)            \
+    X(PlayOnlineSoundAlert, BoolValue, "PlayOnlineSoundAlert", true)                       \
+    X(PlayOfflineSoundAlert, BoolValue, "PlayOfflineSoundAlert", true)                     \
+    X(PlayChangeSoundAlert, BoolValue, "PlayChangeSoundAlert", false)                      \
+    X(UseDefaultOnlineSoundAlert, BoolValue, "UseDefaultOnlineSoundAlert", true)           \
+    X(UseDefaultOfflineSoundAlert, BoolValue, "UseDefaultOfflineSoundAlert", true)         \
+    X(UseDefaultChangeSoundAlert, BoolValue, "UseDefaultChangeSoundAlert", true)           \
+    X(CustomOnlineSoundAlert, StringValue, "CustomOnlineSoundAlert", "")                   \
+    X(CustomOfflineSoundAlert, StringValue, "CustomOfflineSoundAlert", "")                 \
+    X(CustomChangeSoundAlert, StringValue, "CustomChangeSoundAlert", "")                   \
+    X(UseSpeechOnline, BoolValue, "UseSpeechOnline", true)                                 \
+    X(UseSpeechOffline, BoolValue, "UseSpeechOffline", true)                               \
+    X(UseSpeechChange, BoolValue, "UseSpeechChange", true)                                 \
+    /* 1 says the name and the status; any other value the name alone. */                 \
+    X(SayNameOnly, IntValue, "SayNameOnly", 1)
 
+#define SETTINGS_DECLARE_VALUE(Name, Kind, ...) inline constexpr Kind Name{__VA_ARGS__};
 SETTINGS_DEFAULT_VALUES(SETTINGS_DECLARE_VALUE)
+#undef SETTINGS_DECLARE_VALUE
 
 } // namespace Default
 
@@ -119,38 +107,30 @@ inline constexpr StringValue PicFileName{"picFileName", "default.jpg"};
 // Read by the window's constructor, before the others.
 inline constexpr IntValue Transparency{"transparency", 100};
 
-// The values held by a contact's window, each stated once, in the order the
-// window reads them: the window's field, the constant, its kind, then the
-// value's name and default. A placed value's default is decided at the
-// read: the next free placement slot for "left" and "top", the current
-// "_Default" "displayRules" for "displayRule".
-#define SETTINGS_CONTACT_VALUES(X)                                                        \
-    X(m_nLeft, Left, PlacedIntValue, "left")                                              \
-    X(m_nTop, Top, PlacedIntValue, "top")                                                 \
-    X(m_nSizeX, SizeX, IntValue, "sizeX", 74)                                             \
-    X(m_nSizeY, SizeY, IntValue, "sizeY", 74)                                             \
-    X(m_bStayOnTop, StayOnTop, BoolValue, "stayOnTop", true)                              \
-    X(m_bShowName, ShowName, BoolValue, "showName", true)                                 \
-    X(m_bShowStatusBorder, ShowStatusBorder, BoolValue, "showStatusBorder", true)         \
-    X(m_bShowPhoto, ShowPhoto, BoolValue, "showPhoto", true)                              \
-    X(m_bSoundAlertWhenOffline, SoundAlertWhenOffline, BoolValue, "soundAlertWhenOffline", \
-      true)                                                                               \
-    X(m_bSoundAlertWhenOnline, SoundAlertWhenOnline, BoolValue, "soundAlertWhenOnline",    \
-      true)                                                                               \
-    X(m_bSoundAlertWhenStatusChanges, SoundAlertWhenStatusChanges, BoolValue,             \
-      "soundAlertWhenStatusChanges", false)                                               \
-    X(m_bUseSpeechOnline, UseSpeechOnline, BoolValue, "UseSpeechOnline", true)            \
-    X(m_bUseSpeechOffline, UseSpeechOffline, BoolValue, "UseSpeechOffline", true)         \
-    X(m_bUseSpeechChange, UseSpeechChange, BoolValue, "UseSpeechChange", true)            \
-    X(m_bUseDefaultSpeechRules, UseDefaultSpeechRules, BoolValue, "useDefaultSpeechRules", \
-      true)                                                                               \
-    X(m_bUseDefaultSoundRules, UseDefaultSoundRules, BoolValue, "useDefaultSoundRules",    \
-      true)                                                                               \
-    X(m_bUseDefaultDisplayRules, UseDefaultDisplayRules, BoolValue,                       \
-      "useDefaultDisplayRules", true)                                                     \
-    X(m_nDisplayRule, DisplayRule, PlacedIntValue, "displayRule")
-
-SETTINGS_CONTACT_VALUES(SETTINGS_DECLARE_VALUE)
+// The values that a contact's window holds, each stated once, in the order
+// the window reads them: the window's field, the kind, the name, the
+// default. A placed value's default is decided at the read: the next free
+// cell of the placement grid for "left" and "top", the current "_Default"
+// "displayRules" for "displayRule".
+#define SETTINGS_CONTACT_VALUES(X)                                                         \
+    X(m_nLeft, PlacedIntValue, "left")                                                     \
+    X(m_nTop, PlacedIntValue, "top")                                                       \
+    X(m_nSizeX, IntValue, "sizeX", 74)                                                     \
+    X(m_nSizeY, IntValue, "sizeY", 74)                                                     \
+    X(m_bStayOnTop, BoolValue, "stayOnTop", true)                                          \
+    X(m_bShowName, BoolValue, "showName", true)                                            \
+    X(m_bShowStatusBorder, BoolValue, "showStatusBorder", true)                            \
+    X(m_bShowPhoto, BoolValue, "showPhoto", true)                                          \
+    X(m_bSoundAlertWhenOffline, BoolValue, "soundAlertWhenOffline", true)                  \
+    X(m_bSoundAlertWhenOnline, BoolValue, "soundAlertWhenOnline", true)                    \
+    X(m_bSoundAlertWhenStatusChanges, BoolValue, "soundAlertWhenStatusChanges", false)     \
+    X(m_bUseSpeechOnline, BoolValue, "UseSpeechOnline", true)                              \
+    X(m_bUseSpeechOffline, BoolValue, "UseSpeechOffline", true)                            \
+    X(m_bUseSpeechChange, BoolValue, "UseSpeechChange", true)                              \
+    X(m_bUseDefaultSpeechRules, BoolValue, "useDefaultSpeechRules", true)                  \
+    X(m_bUseDefaultSoundRules, BoolValue, "useDefaultSoundRules", true)                    \
+    X(m_bUseDefaultDisplayRules, BoolValue, "useDefaultDisplayRules", true)                \
+    X(m_nDisplayRule, PlacedIntValue, "displayRule")
 
 } // namespace Contact
 

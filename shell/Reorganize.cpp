@@ -3,7 +3,6 @@
 #include "shell/SkyletDlg.h"
 
 #include "contactwnd/ContactWnd.h"
-#include "contactwnd/PlacementGrid.h"
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
 
