@@ -259,6 +259,7 @@ Function RemoveComEntries
   !insertmacro REMOVE_COM_ENTRIES HKCU "Software\Classes\"
   !insertmacro REMOVE_COM_ENTRIES HKCR ""
 FunctionEnd
+
 ; The other build of Skylet, installed in this folder before this one,
 ; registered in the other view, where the system has one.
 Function RemoveOtherBuildsComEntries
