@@ -16,8 +16,9 @@
 
 namespace {
 
-// All the waits of a test together stay under the end-to-end tests' limit of
-// 180 s: at most 165 s, in the test of a program that cannot be stopped.
+// The waits of a test and of its clean-up add up to less than the end-to-end
+// tests' limit of 180 s: 165 s at most, in the test of a program that cannot
+// be stopped.
 constexpr DWORD kSetupMs = 20000;
 constexpr DWORD kStartMs = 20000;
 // An uninstall that waits out a first poll of four contacts spoken for 3 s
@@ -97,8 +98,8 @@ bool HasValue(HKEY hRoot, const char* pszKey, const char* pszName)
 // start, in its own registry view, naming the program in this folder.
 bool RegisterAsTheOtherBuild(const std::string& strProgram)
 {
-    for (const auto& [hRoot, strKey] : {std::pair{HKEY_CURRENT_USER, kClsidKey},
-                                         std::pair{HKEY_CLASSES_ROOT, kClassKey}}) {
+    for (const auto& [hRoot, strKey] :
+         {std::pair{HKEY_CURRENT_USER, kClsidKey}, std::pair{HKEY_CLASSES_ROOT, kClassKey}}) {
         CRegKey key;
         if (key.Create(hRoot, (strKey + "\\LocalServer32").c_str(), KEY_WRITE | kOtherView)
                 != ERROR_SUCCESS
@@ -195,8 +196,7 @@ TEST(InstallerTest, InstallsForTheUserAloneAndUninstallsAllButTheSettings)
     ASSERT_TRUE(WaitUntil([&] { return skylet.MainWindow() != nullptr; }, kStartMs));
     EXPECT_EQ("\"" + copy.program + "\"", ReadString(HKEY_CURRENT_USER, kRunKey, "Skylet"));
     EXPECT_EQ(copy.program,
-              ReadString(HKEY_CURRENT_USER, (kClsidKey + "\\LocalServer32").c_str(),
-                         nullptr));
+              ReadString(HKEY_CURRENT_USER, (kClsidKey + "\\LocalServer32").c_str(), nullptr));
 
     // The other build, installed here before this one, left its entries.
     ASSERT_TRUE(RegisterAsTheOtherBuild(copy.program));
@@ -257,8 +257,7 @@ TEST(InstallerTest, AProgramThatCannotBeStoppedLeavesTheInstallationWhole)
     EXPECT_EQ(1, ProcessCount("Skylet.exe"));
     EXPECT_TRUE(copy.Whole()) << "nothing removed";
     EXPECT_EQ(copy.program,
-              ReadString(HKEY_CURRENT_USER, (kClsidKey + "\\LocalServer32").c_str(),
-                         nullptr));
+              ReadString(HKEY_CURRENT_USER, (kClsidKey + "\\LocalServer32").c_str(), nullptr));
 
     pClient.Release();
     EXPECT_TRUE(WaitUntil([] { return ProcessCount("Skylet.exe") == 0; }, 15000))
