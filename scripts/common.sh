@@ -119,12 +119,20 @@ use_wine_loader() {
     log "$version ($WINE_LOADER)"
 }
 
-build() {
-    STEP="building in $BUILD_DIR"
+# Builds a folder with a toolchain; further arguments go to the build
+# (--target dist). build alone builds all of the chosen architecture's.
+build_with() {
+    local dir=$1 toolchain=$2
+    shift 2
+    STEP="building $toolchain in $dir"
     log "$STEP"
-    cmake -S "$REPO_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release \
-          -DCMAKE_TOOLCHAIN_FILE="$REPO_DIR/cmake/toolchain-$TOOLCHAIN.cmake" >/dev/null
-    cmake --build "$BUILD_DIR" -j"$(nproc)"
+    cmake -S "$REPO_DIR" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
+          -DCMAKE_TOOLCHAIN_FILE="$REPO_DIR/cmake/toolchain-$toolchain.cmake" >/dev/null
+    cmake --build "$dir" -j"$(nproc)" "$@"
+}
+
+build() {
+    build_with "$BUILD_DIR" "$TOOLCHAIN"
 }
 
 # Wine runs quietly, without its Mono and Gecko installers, and with the
