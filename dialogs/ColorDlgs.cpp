@@ -83,11 +83,11 @@ void CBorderColorDlg::DoDataExchange(CDataExchange* pDX)
 void CBorderColorDlg::ResetValues()
 {
     namespace Def = Settings::Default;
-    m_crOnline = Def::OnlineBorderColor.crDefault;
-    m_crOffline = Def::OfflineBorderColor.crDefault;
-    m_crBusy = Def::BusyBorderColor.crDefault;
-    m_crAway = Def::AwayBorderColor.crDefault;
-    m_bHideOfflineBorder = Def::HideBorder.bDefault;
+    m_crOnline = Def::OnlineBorderColor.defaultValue;
+    m_crOffline = Def::OfflineBorderColor.defaultValue;
+    m_crBusy = Def::BusyBorderColor.defaultValue;
+    m_crAway = Def::AwayBorderColor.defaultValue;
+    m_bHideOfflineBorder = Def::HideBorder.defaultValue;
 }
 
 void CBorderColorDlg::OnHideBorder()
@@ -150,9 +150,9 @@ void CNameColorDlg::DoDataExchange(CDataExchange* pDX)
 void CNameColorDlg::ResetValues()
 {
     namespace Def = Settings::Default;
-    m_crForeground = Def::NameForegroundColor.crDefault;
-    m_crBackground = Def::NameBackgroundColor.crDefault;
-    m_bTransparentBackground = Def::NameTransparentBackground.bDefault;
+    m_crForeground = Def::NameForegroundColor.defaultValue;
+    m_crBackground = Def::NameBackgroundColor.defaultValue;
+    m_bTransparentBackground = Def::NameTransparentBackground.defaultValue;
 }
 
 void CNameColorDlg::OnTransparent()

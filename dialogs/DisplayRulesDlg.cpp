@@ -24,5 +24,5 @@ void CDefaultDisplayRulesDlg::DoDataExchange(CDataExchange* pDX)
 
 void CDefaultDisplayRulesDlg::ResetValues()
 {
-    m_nDisplayRule = Settings::Default::DisplayRules.nDefault;
+    m_nDisplayRule = Settings::Default::DisplayRules.defaultValue;
 }

@@ -16,7 +16,7 @@ struct DefaultSettingsData {
     void Load(const std::function<void()>& afterClickThrough = nullptr);
 
 #define DEFAULT_SETTINGS_FIELD(field, Kind, ...) \
-    Settings::Kind::Type field = Settings::Default::field.Default();
+    Settings::Kind::Type field = Settings::Default::field.defaultValue;
     SETTINGS_DEFAULT_VALUES(DEFAULT_SETTINGS_FIELD)
 #undef DEFAULT_SETTINGS_FIELD
 };

@@ -24,45 +24,15 @@ void ProfileSection::WriteInt(const char* pszName, int nValue) const
         m_key.SetDword(pszName, static_cast<DWORD>(nValue));
 }
 
-bool ProfileSection::Read(const BoolValue& value) const
-{
-    return ReadInt(value.pszName, value.bDefault ? 1 : 0) == 1;
-}
-
-int ProfileSection::Read(const IntValue& value) const
-{
-    return ReadInt(value.pszName, value.nDefault);
-}
-
-COLORREF ProfileSection::Read(const ColorValue& value) const
-{
-    return static_cast<COLORREF>(ReadInt(value.pszName, static_cast<int>(value.crDefault)));
-}
-
 std::string ProfileSection::Read(const StringValue& value) const
 {
     std::string strValue;
-    return Key().QueryString(value.pszName, strValue) ? strValue : std::string(value.pszDefault);
+    return Key().QueryString(value.pszName, strValue) ? strValue : std::string(value.defaultValue);
 }
 
 int ProfileSection::Read(const PlacedIntValue& value, int nDefault) const
 {
     return ReadInt(value.pszName, nDefault);
-}
-
-void ProfileSection::Write(const BoolValue& value, bool bValue) const
-{
-    WriteInt(value.pszName, bValue ? 1 : 0);
-}
-
-void ProfileSection::Write(const IntValue& value, int nValue) const
-{
-    WriteInt(value.pszName, nValue);
-}
-
-void ProfileSection::Write(const ColorValue& value, COLORREF crValue) const
-{
-    WriteInt(value.pszName, static_cast<int>(crValue));
 }
 
 void ProfileSection::Write(const StringValue& value, const std::string& strValue) const

@@ -17,15 +17,23 @@ class ProfileSection {
 public:
     explicit ProfileSection(std::string strName) : m_strName(std::move(strName)) {}
 
-    bool Read(const BoolValue& value) const;
-    int Read(const IntValue& value) const;
-    COLORREF Read(const ColorValue& value) const;
+    template <typename T>
+    T Read(const Value<T>& value) const
+    {
+        const int nStored = ReadInt(value.pszName, static_cast<int>(value.defaultValue));
+        if constexpr (std::is_same_v<T, bool>)
+            return nStored == 1;
+        else
+            return static_cast<T>(nStored);
+    }
     std::string Read(const StringValue& value) const;
     int Read(const PlacedIntValue& value, int nDefault) const;
 
-    void Write(const BoolValue& value, bool bValue) const;
-    void Write(const IntValue& value, int nValue) const;
-    void Write(const ColorValue& value, COLORREF crValue) const;
+    template <typename T>
+    void Write(const Value<T>& value, typename Value<T>::Type tValue) const
+    {
+        WriteInt(value.pszName, static_cast<int>(tValue));
+    }
     void Write(const StringValue& value, const std::string& strValue) const;
     void Write(const PlacedIntValue& value, int nValue) const;
 

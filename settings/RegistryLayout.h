@@ -10,34 +10,19 @@
 
 namespace Settings {
 
-// Each kind of value with the type of the field that holds it.
-struct BoolValue {
-    using Type = bool;
+// A value with its default; Type is that of the field that holds it.
+// Booleans, numbers and colours are stored as numbers.
+template <typename T, typename Default = T>
+struct Value {
+    using Type = T;
     const char* pszName;
-    bool bDefault;
-    constexpr Type Default() const { return bDefault; }
+    Default defaultValue;
 };
 
-struct IntValue {
-    using Type = int;
-    const char* pszName;
-    int nDefault;
-    constexpr Type Default() const { return nDefault; }
-};
-
-struct ColorValue {
-    using Type = COLORREF;
-    const char* pszName;
-    COLORREF crDefault;
-    constexpr Type Default() const { return crDefault; }
-};
-
-struct StringValue {
-    using Type = std::string;
-    const char* pszName;
-    const char* pszDefault;
-    Type Default() const { return pszDefault; }
-};
+using BoolValue = Value<bool>;
+using IntValue = Value<int>;
+using ColorValue = Value<COLORREF>;
+using StringValue = Value<std::string, const char*>;
 
 // A value whose default is decided where it is read.
 struct PlacedIntValue {
