@@ -249,6 +249,17 @@ bool Simulator::WaitForExchange(DWORD dwTimeoutMs) const
         dwTimeoutMs);
 }
 
+bool Simulator::WaitForHang(DWORD dwTimeoutMs) const
+{
+    const std::string hang = "hang # write " + std::to_string(m_nWrites) + "\r";
+    return WaitUntil(
+        [&] {
+            const std::string log = FileBytes(m_strFile + ".exchanges.log");
+            return log.find("\n" + hang + "\n") != std::string::npos;
+        },
+        dwTimeoutMs);
+}
+
 StandInVoice::StandInVoice()
 {
     char temp[MAX_PATH] = "";

@@ -73,6 +73,9 @@ public:
     // Waits until a whole exchange with the messenger, a poll of Skylet's,
     // has served the list as last written; false on timeout.
     bool WaitForExchange(DWORD dwTimeoutMs) const;
+    // Waits until the messenger hangs (a "!hang" directive) in an exchange
+    // that read the list as last written; false on timeout.
+    bool WaitForHang(DWORD dwTimeoutMs) const;
     // The sign-in names conversations were asked for.
     std::vector<std::string> Conversations() const;
 
