@@ -38,9 +38,11 @@ bool Has(const std::set<long>& indexes, long nIndex)
 void HangWhileAsked(const MessengerData& data, bool (*pAsked)(const FailurePlan&))
 {
     AppendLineToFile(ExchangeLogPath(data.m_strContactFile), "hang " + data.m_pList->m_strMark);
-    ContactSource source;
-    std::string strErrors;
-    while (pAsked(source.Load(data.m_strContactFile, strErrors)->m_failures))
+    // The file as it reads now, not the last good list: a file that is gone
+    // asks for nothing.
+    std::string strText;
+    while (ReadTextFile(data.m_strContactFile, strText)
+           && pAsked(ParseContactText(strText).m_list.m_failures))
         Sleep(100);
 }
 
