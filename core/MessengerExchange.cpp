@@ -57,7 +57,12 @@ using ExchangePtr = std::shared_ptr<CMessengerExchanges::Exchange>;
 
 void RunAway(ExchangePtr pExchange)
 {
-    pExchange->exchange();
+    try {
+        pExchange->exchange();
+    } catch (...) {
+        // Nothing may leave the thread: the result stays as it was made,
+        // empty, as that of an exchange that failed.
+    }
     pExchange->bDone.store(true, std::memory_order_release);
     // Posted, never sent: a thread that waited on the window could hold the
     // program's exit.
