@@ -41,7 +41,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD dwTimeoutMs)
     while (!condition()) {
         if (GetTickCount() - dwStart > dwTimeoutMs)
             return false;
-        Sleep(50);
+        Sleep(kProbeEveryMs);
     }
     return true;
 }
@@ -82,9 +82,9 @@ void SwitchAlertsOff()
     SHDeleteKeyA(HKEY_CURRENT_USER, kSkyletKey);
     CRegKey defaults;
     defaults.Create(HKEY_CURRENT_USER, "Software\\KTRX70352846\\KTRX70352846\\_Default");
-    for (const char* pszName : {"PlayOnlineSoundAlert", "PlayOfflineSoundAlert",
-                                "PlayChangeSoundAlert", "UseSpeechOnline", "UseSpeechOffline",
-                                "UseSpeechChange", "StartWithWindows"})
+    for (const char* pszName :
+         {"PlayOnlineSoundAlert", "PlayOfflineSoundAlert", "PlayChangeSoundAlert",
+          "UseSpeechOnline", "UseSpeechOffline", "UseSpeechChange", "StartWithWindows"})
         defaults.SetDword(pszName, 0);
 }
 
@@ -167,10 +167,10 @@ void MeasureAnswers(const char* pszLabel, HWND hMain)
 // A picture of one white pixel, as a BMP file holds it.
 CComPtr<IStream> OnePixelBitmap()
 {
-    const unsigned char bytes[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
-                                   1,   0,   0,  0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 4, 0,
-                                   0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0,
-                                   255, 255, 255, 0};
+    const unsigned char bytes[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0,   54,  0,   0, 0,  40,
+                                   0,   0,   0,  1, 0, 0, 0, 1, 0, 0,   0,   1,   0, 24, 0,
+                                   0,   0,   0,  0, 4, 0, 0, 0, 0, 0,   0,   0,   0, 0,  0,
+                                   0,   0,   0,  0, 0, 0, 0, 0, 0, 255, 255, 255, 0};
     CComPtr<IStream> pStream;
     if (SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, pStream.Put()))) {
         pStream->Write(bytes, sizeof(bytes), nullptr);
@@ -247,8 +247,8 @@ int main(int argc, char** argv)
                 kContacts, kProbeEveryMs, kMeasureMs / 1000);
     Skylet skylet(strExe);
     HWND hMain = nullptr;
-    if (!skylet.Started() || !WaitUntil([&] { return (hMain = skylet.MainWindow()) != nullptr; },
-                                        kStartMs)) {
+    if (!skylet.Started()
+        || !WaitUntil([&] { return (hMain = skylet.MainWindow()) != nullptr; }, kStartMs)) {
         std::printf("Skylet did not start\n");
         return 1;
     }

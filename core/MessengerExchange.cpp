@@ -167,9 +167,8 @@ LRESULT CALLBACK CMessengerExchanges::WindowProc(HWND hWnd, UINT nMessage, WPARA
     if (nMessage == kReplyMessage) {
         const std::unique_ptr<ExchangePtr> pHeld(reinterpret_cast<ExchangePtr*>(lParam));
         Exchange* pExchange = pHeld->get();
-        EndLimit(hWnd, [pExchange](const Limit& limit) {
-            return limit.pExchange.get() == pExchange;
-        });
+        EndLimit(hWnd,
+                 [pExchange](const Limit& limit) { return limit.pExchange.get() == pExchange; });
         if (pExchange->bDone.load(std::memory_order_acquire))
             Settle(*pExchange, pExchange->take);
         return 0;

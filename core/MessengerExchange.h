@@ -45,8 +45,8 @@ public:
     struct Exchange;
     // Runs the exchange away and takes it here; after the limit (0: none),
     // takes onLimit instead, and the late result is dropped.
-    static void Run(std::function<void()> exchange, std::function<void()> take,
-                    UINT nLimitMs = 0, std::function<void()> onLimit = nullptr);
+    static void Run(std::function<void()> exchange, std::function<void()> take, UINT nLimitMs = 0,
+                    std::function<void()> onLimit = nullptr);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam);
@@ -56,9 +56,8 @@ private:
 
 // An exchange whose result is taken as a value.
 template <typename Result>
-void RunMessengerExchange(std::function<Result()> exchange,
-                          std::function<void(const Result&)> take, UINT nLimitMs = 0,
-                          std::function<void()> onLimit = nullptr)
+void RunMessengerExchange(std::function<Result()> exchange, std::function<void(const Result&)> take,
+                          UINT nLimitMs = 0, std::function<void()> onLimit = nullptr)
 {
     auto pResult = std::make_shared<Result>();
     CMessengerExchanges::Run([pResult, exchange] { *pResult = exchange(); },

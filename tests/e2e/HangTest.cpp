@@ -36,16 +36,6 @@ std::vector<std::string> Contacts(int nRound, const std::string& strDirective = 
     return lines;
 }
 
-// The message box that a window shows.
-HWND BoxOwnedBy(HWND hOwner)
-{
-    HWND hBox = nullptr;
-    while ((hBox = FindWindowExA(nullptr, hBox, "#32770", "Skylet")) != nullptr)
-        if (GetWindow(hBox, GW_OWNER) == hOwner && IsWindowVisible(hBox))
-            return hBox;
-    return nullptr;
-}
-
 bool LoggedRounds(const SkyletProcess& skylet, int nRounds)
 {
     const std::string log = skylet.LogText();
@@ -110,12 +100,13 @@ TEST_F(HangTest, AConversationRequestThatHangsCountsAsRefusedWithinItsLimit)
     EXPECT_TRUE(Answers(skylet.MainWindow()));
 
     HWND hBox = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (hBox = BoxOwnedBy(hBob)) != nullptr; }, kRequestOutcomeMs));
+    ASSERT_TRUE(
+        WaitUntil([&] { return (hBox = MessageBoxOwnedBy(hBob)) != nullptr; }, kRequestOutcomeMs));
     char text[256] = "";
     GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text));
     EXPECT_STREQ("Impossible to establish a conversation with Bob at the moment", text);
     PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !BoxOwnedBy(hBob); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !MessageBoxOwnedBy(hBob); }, 5000));
     EXPECT_TRUE(skylet.Quit(5000)) << "with the request still hanging";
     m_simulator.Write({"bob@example.com online Bob"});
 }

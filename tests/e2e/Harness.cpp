@@ -249,6 +249,15 @@ bool Simulator::WaitForExchange(DWORD dwTimeoutMs) const
         dwTimeoutMs);
 }
 
+HWND MessageBoxOwnedBy(HWND hOwner)
+{
+    HWND hBox = nullptr;
+    while ((hBox = FindWindowExA(nullptr, hBox, "#32770", "Skylet")) != nullptr)
+        if (GetWindow(hBox, GW_OWNER) == hOwner && IsWindowVisible(hBox))
+            return hBox;
+    return nullptr;
+}
+
 bool Simulator::WaitForHang(DWORD dwTimeoutMs) const
 {
     const std::string hang = "hang # write " + std::to_string(m_nWrites) + "\r";

@@ -150,6 +150,8 @@ void ChooseFromTrayMenu(const SkyletProcess& skylet, int nDown, bool bFirstOfSub
 // in the foreground); null after the limit.
 HWND WaitForDialog(const char* pszCaption);
 void Click(HWND hDlg, int nId);
+// The shown message box ("Skylet") that a window owns, or null.
+HWND MessageBoxOwnedBy(HWND hOwner);
 // OK, and the dialog gone with the foreground it held: a menu opened while
 // the system still moves the foreground away from the dialog would close.
 bool ClickOK(HWND hDlg);

@@ -81,8 +81,7 @@ HRESULT CMessenger::InstantMessage(VARIANT vContact, IDispatch** ppConversation)
 
     const FailurePlan& failures = m_pData->m_pList->m_failures;
     if (failures.m_bHangIm)
-        HangWhileAsked(*m_pData,
-                       [](const FailurePlan& plan) { return plan.m_bHangIm; });
+        HangWhileAsked(*m_pData, [](const FailurePlan& plan) { return plan.m_bHangIm; });
     if (failures.m_bFailIm)
         return E_FAIL;
     if (!failures.m_bNullIm)
@@ -138,9 +137,7 @@ HRESULT CContactCollection::Item(long nIndex, IDispatch** ppContact)
         TerminateProcess(GetCurrentProcess(), 3);
     }
     if (Has(failures.m_hangItem, nIndex))
-        HangWhileAsked(*m_pData, [](const FailurePlan& plan) {
-            return !plan.m_hangItem.empty();
-        });
+        HangWhileAsked(*m_pData, [](const FailurePlan& plan) { return !plan.m_hangItem.empty(); });
     if (Has(failures.m_failItem, nIndex))
         return E_FAIL;
     if (Has(failures.m_nullItem, nIndex))
