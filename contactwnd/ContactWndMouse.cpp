@@ -2,7 +2,8 @@
 #include "contactwnd/ContactWnd.h"
 
 #include "core/ContactRecord.h"
-#include "core/Messenger.h"
+#include "core/MessengerExchange.h"
+#include "framework/MessageBox.h"
 #include "res/resource.h"
 #include "settings/ProfileSection.h"
 
@@ -19,6 +20,9 @@ constexpr SizePreset kSizePresets[] = {
     {ID_SIZE_100, 100}, {ID_SIZE_75, 75}, {ID_SIZE_66, 66}, {ID_SIZE_50, 50},
     {ID_SIZE_33, 33},   {ID_SIZE_25, 25}, {ID_SIZE_10, 10},
 };
+
+// How long a conversation request may take before it counts as refused.
+constexpr UINT CONVERSATION_LIMIT_MS = 10000;
 
 // While the system's move or size loop runs, the window checks the button
 // this often.
@@ -232,12 +236,29 @@ LRESULT CContactWnd::OnReposition(WPARAM, LPARAM)
 
 void CContactWnd::StartConversation()
 {
-    MessengerSession messenger;
-    if (!messenger.HasMessenger())
+    // One request at a time: a messenger that hangs is asked nothing more.
+    static bool s_bRequestOut = false;
+    if (s_bRequestOut)
         return;
-    if (FAILED(messenger.InstantMessage(m_pContact->m_strSigninName))) {
-        const std::string text = "Impossible to establish a conversation with "
-                                 + m_pContact->GetDisplayName() + " at the moment";
-        MessageBox(text.c_str(), nullptr, MB_OK);
-    }
+    s_bRequestOut = true;
+    // Taken now: the record may be gone when the answer comes.
+    const std::string strRefused = "Impossible to establish a conversation with "
+                                   + m_pContact->GetDisplayName() + " at the moment";
+    auto pHadMessenger = std::make_shared<std::atomic<bool>>(false);
+    const auto settle = [hWnd = m_hWnd, strRefused](InstantMessageResult result) {
+        s_bRequestOut = false;
+        if (result == InstantMessageResult::Refused)
+            ShowMessageBox(IsWindow(hWnd) ? hWnd : nullptr, strRefused.c_str(), nullptr, MB_OK);
+    };
+    RunMessengerExchange<InstantMessageResult>(
+        [strSigninName = m_pContact->m_strSigninName, pHadMessenger] {
+            return RequestInstantMessage(strSigninName, *pHadMessenger);
+        },
+        settle, CONVERSATION_LIMIT_MS,
+        [settle, pHadMessenger] {
+            // A messenger object not had in time is not there; a request
+            // not answered in time is refused.
+            settle(*pHadMessenger ? InstantMessageResult::Refused
+                                  : InstantMessageResult::NoMessenger);
+        });
 }

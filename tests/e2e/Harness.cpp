@@ -249,6 +249,26 @@ bool Simulator::WaitForExchange(DWORD dwTimeoutMs) const
         dwTimeoutMs);
 }
 
+HWND MessageBoxOwnedBy(HWND hOwner)
+{
+    HWND hBox = nullptr;
+    while ((hBox = FindWindowExA(nullptr, hBox, "#32770", "Skylet")) != nullptr)
+        if (GetWindow(hBox, GW_OWNER) == hOwner && IsWindowVisible(hBox))
+            return hBox;
+    return nullptr;
+}
+
+bool Simulator::WaitForHang(DWORD dwTimeoutMs) const
+{
+    const std::string hang = "hang # write " + std::to_string(m_nWrites) + "\r";
+    return WaitUntil(
+        [&] {
+            const std::string log = FileBytes(m_strFile + ".exchanges.log");
+            return log.find("\n" + hang + "\n") != std::string::npos;
+        },
+        dwTimeoutMs);
+}
+
 StandInVoice::StandInVoice()
 {
     char temp[MAX_PATH] = "";

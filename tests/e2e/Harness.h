@@ -73,6 +73,9 @@ public:
     // Waits until a whole exchange with the messenger, a poll of Skylet's,
     // has served the list as last written; false on timeout.
     bool WaitForExchange(DWORD dwTimeoutMs) const;
+    // Waits until the messenger hangs (a "!hang" directive) in an exchange
+    // that read the list as last written; false on timeout.
+    bool WaitForHang(DWORD dwTimeoutMs) const;
     // The sign-in names conversations were asked for.
     std::vector<std::string> Conversations() const;
 
@@ -147,6 +150,8 @@ void ChooseFromTrayMenu(const SkyletProcess& skylet, int nDown, bool bFirstOfSub
 // in the foreground); null after the limit.
 HWND WaitForDialog(const char* pszCaption);
 void Click(HWND hDlg, int nId);
+// The shown message box ("Skylet") that a window owns, or null.
+HWND MessageBoxOwnedBy(HWND hOwner);
 // OK, and the dialog gone with the foreground it held: a menu opened while
 // the system still moves the foreground away from the dialog would close.
 bool ClickOK(HWND hDlg);
