@@ -1,5 +1,6 @@
 #include "contactwnd/ContactWnd.h"
 
+#include "contactwnd/FullScreenProgram.h"
 #include "contactwnd/LayeredWindow.h"
 #include "core/ContactHold.h"
 #include "core/ContactRecord.h"
@@ -103,8 +104,15 @@ BOOL CContactWnd::OnInitDialog()
 {
     CDialog::OnInitDialog();
     LoadSettings();
+    // Made while a full-screen program is in front on its monitor, the
+    // window goes right below it, shown without activation: it takes
+    // neither the foreground nor the program's place. Shown already and
+    // given no focus, it is neither shown nor focused again by the dialog
+    // manager.
+    const RECT place = {m_nLeft, m_nTop, m_nLeft + m_nSizeX, m_nTop + m_nSizeY};
+    m_hSteppedAsideFor = FullScreenForegroundOn(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST));
     PlaceWindow();
-    return TRUE;
+    return m_hSteppedAsideFor ? FALSE : TRUE;
 }
 
 void CContactWnd::LoadSettings()
@@ -150,7 +158,19 @@ void CContactWnd::LoadSettings()
 
 void CContactWnd::PlaceWindow()
 {
-    SetWindowPos(InsertAfter(), m_nLeft, m_nTop, m_nSizeX, m_nSizeY, 0);
+    Place(m_nLeft, m_nTop, m_nSizeX, m_nSizeY,
+          m_hSteppedAsideFor ? SWP_NOACTIVATE | SWP_SHOWWINDOW : 0);
+}
+
+bool CContactWnd::Place(int x, int y, int cx, int cy, UINT nFlags)
+{
+    if (SetWindowPos(InsertAfter(), x, y, cx, cy, nFlags))
+        return true;
+    if (!m_hSteppedAsideFor)
+        return false;
+    // A handle that names no window any more fails the whole call.
+    m_hSteppedAsideFor = nullptr;
+    return SetWindowPos(InsertAfter(), x, y, cx, cy, nFlags);
 }
 
 void CContactWnd::OnPaint()
@@ -205,7 +225,7 @@ void CContactWnd::StepAsideFor(HWND hFullScreen)
     // topmost it is no longer topmost either. (HWND_NOTOPMOST first would put
     // it above every window that is not topmost, the program's included, and
     // Wine does not take the second move after that one.)
-    SetWindowPos(hFullScreen, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CContactWnd::StepBack()
@@ -213,7 +233,7 @@ void CContactWnd::StepBack()
     if (!m_hSteppedAsideFor)
         return;
     m_hSteppedAsideFor = nullptr;
-    SetWindowPos(InsertAfter(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CContactWnd::DrawName(HDC hDC, const RECT& client) const
