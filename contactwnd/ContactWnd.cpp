@@ -112,6 +112,7 @@ BOOL CContactWnd::OnInitDialog()
     const RECT place = {m_nLeft, m_nTop, m_nLeft + m_nSizeX, m_nTop + m_nSizeY};
     m_hSteppedAsideFor = FullScreenForegroundOn(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST));
     PlaceWindow();
+    m_bMade = true;
     return m_hSteppedAsideFor ? FALSE : TRUE;
 }
 
@@ -158,8 +159,14 @@ void CContactWnd::LoadSettings()
 
 void CContactWnd::PlaceWindow()
 {
-    Place(m_nLeft, m_nTop, m_nSizeX, m_nSizeY,
-          m_hSteppedAsideFor ? SWP_NOACTIVATE | SWP_SHOWWINDOW : 0);
+    if (!m_hSteppedAsideFor) {
+        Place(m_nLeft, m_nTop, m_nSizeX, m_nSizeY, 0);
+        return;
+    }
+    // Shown, then right below the program: Wine shows a window at the top
+    // of its band.
+    Place(m_nLeft, m_nTop, m_nSizeX, m_nSizeY, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool CContactWnd::Place(int x, int y, int cx, int cy, UINT nFlags)
@@ -178,7 +185,10 @@ void CContactWnd::OnPaint()
     if (!m_hWnd)
         return;
     SendMessage(DM_REPOSITION);
-    ApplyDisplayRule();
+    // Not while the window is being made (its placing repaints it): hidden
+    // then, it would be shown again, and activated, by the dialog manager.
+    if (m_bMade)
+        ApplyDisplayRule();
 
     CPaintDC dc(m_hWnd);
     const RECT client = GetClientRect();
@@ -203,17 +213,22 @@ Settings::ProfileSection CContactWnd::Section() const
 
 void CContactWnd::ApplyDisplayRule()
 {
+    const bool bWasVisible = IsWindowVisible();
     switch (DisplayRuleVisibility(m_nDisplayRule, m_pContact->m_nStatus)) {
     // Shown only when hidden: Wine raises a shown window that it is asked to
     // show again, at every repaint. Below a full-screen program it comes
-    // without taking the foreground from it, and stays below.
+    // without taking the foreground from it.
     case RuleVisibility::Shown:
-        if (!IsWindowVisible())
+        if (!bWasVisible)
             ShowWindow(m_hSteppedAsideFor ? SW_SHOWNA : SW_SHOW);
         break;
     case RuleVisibility::Hidden: ShowWindow(SW_HIDE); break;
     case RuleVisibility::Unchanged: break;
     }
+    // Wine puts a window it shows or hides at the top of its band: one aside
+    // goes back right below the program.
+    if (m_hSteppedAsideFor && bWasVisible != static_cast<bool>(IsWindowVisible()))
+        Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CContactWnd::StepAsideFor(HWND hFullScreen)

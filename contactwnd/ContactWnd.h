@@ -156,6 +156,7 @@ private:
     std::string m_strTooltipText;      // the tooltip shows it while it is up
     bool m_bMoving = false;            // the system's move loop runs for the window
     bool m_bKeepingInView = false;     // KeepInView moves the window
+    bool m_bMade = false;              // OnInitDialog has placed the window
     HWND m_hSteppedAsideFor = nullptr; // the full-screen program it is below
 };
 
