@@ -269,8 +269,8 @@ TEST_F(LongRunTest, WindowsMadeDuringAFullScreenProgramGoBelowIt)
     ASSERT_NE(nullptr, StartAndWait(skylet));
     FullScreenProgram program;
     ASSERT_TRUE(WaitUntil([&] { return program.InFront(); }, kStartMs));
-    ASSERT_TRUE(WaitUntil([&] { return !ContactWindowAbove(skylet, program.Window()); },
-                          kStepAsideMs));
+    ASSERT_TRUE(
+        WaitUntil([&] { return !ContactWindowAbove(skylet, program.Window()); }, kStepAsideMs));
 
     const std::vector<std::vector<std::string>> lists = {
         {"bob@example.com online Bob", "carol@example.com online Carol",
@@ -316,8 +316,7 @@ TEST_F(LongRunTest, AMaximizedWindowLeavesTheWindowsOnTopUntilItsCaptionGoes)
                    && GetWindowRect(hProgram, &window);
         },
         kStartMs));
-    ASSERT_TRUE(window.left <= 0 && window.top <= 0
-                && window.right >= GetSystemMetrics(SM_CXSCREEN)
+    ASSERT_TRUE(window.left <= 0 && window.top <= 0 && window.right >= GetSystemMetrics(SM_CXSCREEN)
                 && window.bottom >= GetSystemMetrics(SM_CYSCREEN))
         << "the window covers the screen";
     EXPECT_FALSE(WaitUntil([&] { return !OnTop(hBob); }, kStepAsideMs));
