@@ -74,6 +74,12 @@ long long AreaOnMonitorsOf(const RECT& rect)
     return on.area;
 }
 
+// At least a quarter of the rectangle lies on the monitors.
+bool IsInView(const RECT& rect)
+{
+    return 4 * AreaOnMonitorsOf(rect) >= AreaOf(rect);
+}
+
 // Where a span of this length starts once moved the least into [low, high):
 // at low when it is longer.
 LONG StartWithin(LONG start, LONG length, LONG low, LONG high)
@@ -181,7 +187,7 @@ void CContactWnd::OnSizeDefault()
 {
     const RECT window = GetWindowRect();
     const int size = CONTACT_BASE_SIZE + CONTACT_WND_MARGIN;
-    SetWindowPos(InsertAfter(), window.left, window.top, size, size, 0);
+    Place(window.left, window.top, size, size, 0);
 }
 
 void CContactWnd::OnSizePreset(UINT nId)
@@ -197,40 +203,62 @@ void CContactWnd::ResizeToPercent(int nPercent)
     const SIZE photo = m_photo.GetImageSize();
     const int width = nPercent * photo.cx / 100 + CONTACT_WND_MARGIN;
     const int height = nPercent * photo.cy / 100 + CONTACT_WND_MARGIN;
-    SetWindowPos(InsertAfter(), window.left, window.top, width, height, 0);
+    Place(window.left, window.top, width, height, 0);
 }
 
 void CContactWnd::OnWindowPosChanged(WINDOWPOS* pPos)
 {
+    // Only a new place or size is stored, and only one that the program did
+    // not make by itself to keep the window in view: a show, a hide or a
+    // change of order comes with both SWP_NOMOVE and SWP_NOSIZE, which the
+    // system also sets when the position or size stays the same. Stored
+    // before the default processing, whose WM_SIZE repaints the window: the
+    // paint's DM_REPOSITION must find the new place.
+    if (!m_bKeepingInView && (~pPos->flags & (SWP_NOMOVE | SWP_NOSIZE))) {
+        m_nLeft = pPos->x;
+        m_nTop = pPos->y;
+        m_nSizeX = pPos->cx;
+        m_nSizeY = pPos->cy;
+        const Settings::ProfileSection section = Section();
+        section.Write(Settings::Contact::Left, m_nLeft);
+        section.Write(Settings::Contact::Top, m_nTop);
+        section.Write(Settings::Contact::SizeX, m_nSizeX);
+        section.Write(Settings::Contact::SizeY, m_nSizeY);
+    }
     Default();
-    m_nLeft = pPos->x;
-    m_nTop = pPos->y;
-    m_nSizeX = pPos->cx;
-    m_nSizeY = pPos->cy;
-    const Settings::ProfileSection section = Section();
-    section.Write(Settings::Contact::Left, m_nLeft);
-    section.Write(Settings::Contact::Top, m_nTop);
-    section.Write(Settings::Contact::SizeX, m_nSizeX);
-    section.Write(Settings::Contact::SizeY, m_nSizeY);
 }
 
-// Sent at every paint. The dialog manager's own handling would pull the
-// window wholly into the work area; a window may lie partly off the screen
-// or over the taskbar where the user put it, and is moved only when it is
-// lost: less than a quarter of it on any monitor, as on a smaller desktop.
+void CContactWnd::KeepInView(int x, int y)
+{
+    m_bKeepingInView = true;
+    Place(x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    m_bKeepingInView = false;
+}
+
+// Sent at every paint, and so after every change of the display. The dialog
+// manager's own handling would pull the window wholly into the work area; a
+// window may lie partly off the screen or over the taskbar where the user
+// put it, and is moved only when it is lost: less than a quarter of it on
+// any monitor, as on a smaller desktop. Its place stays stored, and it goes
+// back there once a monitor shows that much of it again.
 LRESULT CContactWnd::OnReposition(WPARAM, LPARAM)
 {
     const RECT window = GetWindowRect();
-    if (4 * AreaOnMonitorsOf(window) >= AreaOf(window))
+    const RECT place = {m_nLeft, m_nTop, m_nLeft + m_nSizeX, m_nTop + m_nSizeY};
+    const bool bAway = window.left != place.left || window.top != place.top;
+    if (bAway && IsInView(place)) {
+        KeepInView(place.left, place.top);
+        return 0;
+    }
+    if (IsInView(window))
         return 0;
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
     if (!GetMonitorInfoA(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor))
         return 0;
     const RECT& work = monitor.rcWork;
-    const LONG x = StartWithin(window.left, window.right - window.left, work.left, work.right);
-    const LONG y = StartWithin(window.top, window.bottom - window.top, work.top, work.bottom);
-    SetWindowPos(InsertAfter(), x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    KeepInView(StartWithin(window.left, window.right - window.left, work.left, work.right),
+               StartWithin(window.top, window.bottom - window.top, work.top, work.bottom));
     return 0;
 }
 

@@ -29,7 +29,7 @@ void CSkyletDlg::OnReorganize()
             section.Write(Settings::Contact::Top, y);
             section.Write(Settings::Contact::SizeX, kCell);
             section.Write(Settings::Contact::SizeY, kCell);
-            pWnd->SetWindowPos(pWnd->InsertAfter(), x, y, kCell, kCell, 0);
+            pWnd->Place(x, y, kCell, kCell, 0);
         }
         ++n;
     });
