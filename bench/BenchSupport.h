@@ -9,7 +9,8 @@
 #include <vector>
 
 // The application object of a benchmark: settings under
-// HKCU\Software\SkyletBench, emptied at the start and at the end.
+// HKCU\Software\SkyletBench, emptied at the start and at the end. It prints
+// which build the figures are of.
 class BenchApp : public CWinApp {
 public:
     explicit BenchApp(const char* pszProfile);

@@ -1,14 +1,35 @@
 ; Skylet's per-user installer: no administrator rights, the program under the
 ; user's local programs folder, a Start-menu shortcut and an entry in the
 ; user's installed programs with an uninstaller. /S installs silently.
-;   makensis -DSKYLET_EXE=<Skylet.exe> -DOUTFILE=<setup.exe> installer/Skylet.nsi
-Unicode true
+; The uninstaller first, then the setup that installs it:
+;   makensis [-DX64] -DUNINSTALLER -DOUTFILE=<uninstall.exe> installer/Skylet.nsi
+;   makensis [-DX64] -DSKYLET_EXE=<Skylet.exe> -DUNINSTALL_EXE=<uninstall.exe>
+;            -DOUTFILE=<setup.exe> installer/Skylet.nsi
+; X64 makes the programs of a 64-bit Skylet.exe, 64-bit programs themselves.
+!ifdef X64
+  Target amd64-unicode
+  ; Where the program's automation entries live: its own registry view, and
+  ; the view of the other build, which may have been installed here before.
+  !define PROGRAM_VIEW 64
+  !define OTHER_VIEW 32
+!else
+  Target x86-unicode
+  !define PROGRAM_VIEW 32
+  !define OTHER_VIEW 64
+!endif
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "WinMessages.nsh"
+!include "FileFunc.nsh"
+!include "x64.nsh"
 
-!ifndef SKYLET_EXE | OUTFILE
-  !error "give -DSKYLET_EXE=<path of Skylet.exe> and -DOUTFILE=<path of the setup program>"
+!ifndef OUTFILE
+  !error "give -DOUTFILE=<path of the program to make>"
+!endif
+!ifndef UNINSTALLER
+  !ifndef SKYLET_EXE | UNINSTALL_EXE
+    !error "give -DSKYLET_EXE=<path of Skylet.exe> and -DUNINSTALL_EXE=<path of the uninstaller>"
+  !endif
 !endif
 
 !define VERSION "1.0"
@@ -24,25 +45,13 @@ Unicode true
 Name "Skylet"
 OutFile "${OUTFILE}"
 RequestExecutionLevel user
-InstallDir "$LOCALAPPDATA\Programs\Skylet"
-InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 SetCompressor /SOLID lzma
 VIProductVersion "${VERSION}.0.0"
 VIAddVersionKey "ProductName" "Skylet"
 VIAddVersionKey "ProductVersion" "${VERSION}"
-VIAddVersionKey "FileDescription" "Skylet setup"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "MIT License"
-
 !define MUI_ICON "${__FILEDIR__}\..\res\skylet.ico"
-!define MUI_UNICON "${__FILEDIR__}\..\res\skylet.ico"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Skylet.exe"
-!insertmacro MUI_PAGE_DIRECTORY
-!insertmacro MUI_PAGE_INSTFILES
-!insertmacro MUI_PAGE_FINISH
-!insertmacro MUI_UNPAGE_CONFIRM
-!insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
 
 ; How long a Skylet that is still starting may take to open its main window
 ; (its first poll speaks every contact that is online), and how long one that
@@ -50,13 +59,9 @@ VIAddVersionKey "LegalCopyright" "MIT License"
 !define START_LIMIT 1200
 !define END_LIMIT 150
 
-; Ends every running Skylet through its own Quit command, as a user would from
-; the tray menu, and waits until it has ended and its program file is free.
-; A Skylet exists while its single-instance mutex does; one that is still in
-; its first poll has no main window yet, and gets its Quit once it has one.
-; Leaves 1 in $0 when no Skylet runs any more, 0 when one still does.
-!macro DEFINE_QUIT_SKYLET prefix
-Function ${prefix}SkyletRuns
+; A Skylet exists while its single-instance mutex does; leaves 1 in $0 when
+; one runs, 0 when none does.
+Function SkyletRuns
   System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Local\Skylet.Instance") p .r0'
   ${If} $0 P<> 0
     System::Call 'kernel32::CloseHandle(p r0)'
@@ -67,7 +72,7 @@ Function ${prefix}SkyletRuns
 FunctionEnd
 
 ; Sends Quit to every main window of Skylet; leaves in $3 how many there were.
-Function ${prefix}SendQuit
+Function SendQuit
   StrCpy $1 0
   StrCpy $3 0
   ${Do}
@@ -84,16 +89,21 @@ Function ${prefix}SendQuit
   ${Loop}
 FunctionEnd
 
-Function ${prefix}QuitSkylet
+; Ends every running Skylet, of either build, through its own Quit command,
+; as a user would from the tray menu, and waits until it has ended and its
+; program file is free. One that is still in its first poll has no main
+; window yet, and gets its Quit once it has one.
+; Leaves 1 in $0 when no Skylet runs any more, 0 when one still does.
+Function QuitSkylet
   StrCpy $5 0 ; tenths waited for a main window
   StrCpy $6 0 ; tenths waited since the last Quit
   ${Do}
-    Call ${prefix}SkyletRuns
+    Call SkyletRuns
     ${If} $0 = 0
       ${Break}
     ${EndIf}
     ${If} $6 = 0
-      Call ${prefix}SendQuit
+      Call SendQuit
       ${If} $3 > 0
         StrCpy $6 1
       ${ElseIf} $5 >= ${START_LIMIT}
@@ -130,9 +140,9 @@ FunctionEnd
 
 ; Nothing is removed or replaced while Skylet runs: the user is asked to end
 ; it and try again, and a silent run ends with error level 2.
-Function ${prefix}StopSkyletOrAbort
+Function StopSkyletOrAbort
   ${Do}
-    Call ${prefix}QuitSkylet
+    Call QuitSkylet
     ${If} $0 = 1
       Return
     ${EndIf}
@@ -142,16 +152,30 @@ Function ${prefix}StopSkyletOrAbort
   retry:
   ${Loop}
 FunctionEnd
-!macroend
-!insertmacro DEFINE_QUIT_SKYLET ""
-!insertmacro DEFINE_QUIT_SKYLET "un."
+
+!ifndef UNINSTALLER
+; The setup.
+
+InstallDir "$LOCALAPPDATA\Programs\Skylet"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+VIAddVersionKey "FileDescription" "Skylet setup"
+
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Skylet.exe"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_LANGUAGE "English"
+
+Function .onInit
+  SetRegView ${PROGRAM_VIEW}
+FunctionEnd
 
 Section "Skylet"
   SetShellVarContext current
   Call StopSkyletOrAbort
   SetOutPath "$INSTDIR"
   File "/oname=Skylet.exe" "${SKYLET_EXE}"
-  WriteUninstaller "$INSTDIR\uninstall.exe"
+  File "/oname=uninstall.exe" "${UNINSTALL_EXE}"
   CreateShortcut "$SMPROGRAMS\Skylet.lnk" "$INSTDIR\Skylet.exe"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Skylet"
@@ -164,8 +188,66 @@ Section "Skylet"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-; Removes the automation server's entries under one classes root, when they
-; name this copy of the program.
+!else
+; The uninstaller: a program of its own rather than the uninstaller NSIS
+; writes, which hands over to a copy of itself before any of this script
+; runs and so ends with 0 whatever the copy does. This one runs its script
+; in the process that was started, and its exit code is the result: 2 when
+; Skylet could not be stopped and nothing was removed, 1 when the user
+; cancelled, 0 when Skylet is gone. A copy of it, started at its end,
+; removes its own file once it has ended.
+; The user's settings under HKEY_CURRENT_USER\Software\KTRX70352846 stay:
+; a user who installs again finds the windows where they were.
+
+Caption "Skylet Uninstall"
+VIAddVersionKey "FileDescription" "Skylet uninstaller"
+!define LAST_FILE_OPTION "/LASTFILE"
+!define LAST_FILE_COPY "$TEMP\Skylet-uninstall.exe"
+
+!define MUI_PAGE_HEADER_TEXT "Uninstalling Skylet"
+!define MUI_PAGE_HEADER_SUBTEXT "Please wait while Skylet is removed."
+!define MUI_INSTFILESPAGE_FINISHHEADER_TEXT "Uninstallation Complete"
+!define MUI_INSTFILESPAGE_FINISHHEADER_SUBTEXT "Skylet was removed; its settings are kept."
+!define MUI_INSTFILESPAGE_ABORTHEADER_TEXT "Uninstallation Aborted"
+!define MUI_INSTFILESPAGE_ABORTHEADER_SUBTEXT "Skylet is still running; nothing was removed."
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; The copy's work: waits until the uninstaller that started it has ended
+; and its file can go, then removes it and the folder.
+Function RemoveLastFile
+  StrCpy $0 0
+  ${Do}
+    Delete "$INSTDIR\uninstall.exe"
+    ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
+    ${OrIf} $0 >= ${END_LIMIT}
+      ${Break}
+    ${EndIf}
+    IntOp $0 $0 + 1
+    Sleep 100
+  ${Loop}
+  RMDir "$INSTDIR"
+FunctionEnd
+
+Function .onInit
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "${LAST_FILE_OPTION}" $1
+  ${IfNot} ${Errors}
+    Call RemoveLastFile
+    Quit
+  ${EndIf}
+  SetRegView ${PROGRAM_VIEW}
+  StrCpy $INSTDIR $EXEDIR
+  ${IfNot} ${Cmd} `MessageBox MB_OKCANCEL|MB_ICONQUESTION "Remove Skylet from this computer? Its settings are kept." /SD IDOK IDOK`
+    SetErrorLevel 1
+    Quit
+  ${EndIf}
+FunctionEnd
+
+; Removes the automation server's entries in the current registry view, under
+; the user's classes and, where the system let the program register for all
+; users too, the machine's, when they name this copy of the program.
 !macro REMOVE_COM_ENTRIES root classes
   ReadRegStr $0 ${root} "${classes}CLSID\${CLSID}\LocalServer32" ""
   ${If} $0 == "$INSTDIR\Skylet.exe"
@@ -173,24 +255,44 @@ SectionEnd
     DeleteRegKey ${root} "${classes}${PROGID}"
   ${EndIf}
 !macroend
+Function RemoveComEntries
+  !insertmacro REMOVE_COM_ENTRIES HKCU "Software\Classes\"
+  !insertmacro REMOVE_COM_ENTRIES HKCR ""
+FunctionEnd
 
-; The user's settings under HKEY_CURRENT_USER\Software\KTRX70352846 stay:
-; a user who installs again finds the windows where they were.
-Section "Uninstall"
+; The other build of Skylet, installed in this folder before this one,
+; registered in the other view, where the system has one.
+Function RemoveOtherBuildsComEntries
+  ${IfNot} ${RunningX64}
+    Return
+  ${EndIf}
+  SetRegView ${OTHER_VIEW}
+  Call RemoveComEntries
+  SetRegView ${PROGRAM_VIEW}
+FunctionEnd
+
+Section "Uninstall Skylet"
   SetShellVarContext current
-  Call un.StopSkyletOrAbort
+  ; Neither this process nor the copy works in the folder that goes.
+  SetOutPath "$TEMP"
+  Call StopSkyletOrAbort
   Delete "$INSTDIR\Skylet.exe"
-  Delete "$INSTDIR\uninstall.exe"
-  RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Skylet.lnk"
 
   ReadRegStr $0 HKCU "${RUN_KEY}" "Skylet"
   ${If} $0 == '"$INSTDIR\Skylet.exe"'
     DeleteRegValue HKCU "${RUN_KEY}" "Skylet"
   ${EndIf}
-  !insertmacro REMOVE_COM_ENTRIES HKCU "Software\Classes\"
-  ; Where the system let the program register for all users too.
-  !insertmacro REMOVE_COM_ENTRIES HKCR ""
+  Call RemoveComEntries
+  Call RemoveOtherBuildsComEntries
 
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
+
+; After the last page, just before this process ends.
+Function .onInstSuccess
+  CopyFiles /SILENT "$EXEPATH" "${LAST_FILE_COPY}"
+  Exec '"${LAST_FILE_COPY}" /S ${LAST_FILE_OPTION} /D=$INSTDIR'
+FunctionEnd
+
+!endif

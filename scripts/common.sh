@@ -4,16 +4,80 @@
 set -euo pipefail
 
 REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
 
-PACKAGES=(cmake make g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine32:i386 xvfb
-          googletest fonts-wine xdotool x11-utils g++-mingw-w64-x86-64-posix clang lld nsis)
+# What every build needs, whichever Windows it is for: both mingw-w64
+# compilers (the 32-bit build ships, the 64-bit one runs where 32-bit cannot),
+# clang for the other builds, and what the tests drive.
+PACKAGES=(cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev
+          xvfb googletest fonts-wine xdotool x11-utils clang lld nsis)
 
 log() { printf '== %s\n' "$*" >&2; }
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
+
+# The set-up step under way, named in the message of a step that fails.
+STEP="setting up"
+fail() {
+    log "failed while $STEP: $*"
+    STEP=
+    exit 1
+}
+
+# Tries a 96-byte static i386 Linux program that exits with 42: a kernel
+# without 32-bit support refuses it (Exec format error), as it refuses
+# 32-bit Wine's loader.
+runs_32bit_programs() {
+    local probe="$REPO_DIR/build/.i386-probe"
+    mkdir -p "${probe%/*}"
+    printf '\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\003\000\001\000\000\000'\
+'\124\200\004\010\064\000\000\000\000\000\000\000\000\000\000\000\064\000\040\000\001\000\000\000'\
+'\000\000\000\000\001\000\000\000\000\000\000\000\000\200\004\010\000\200\004\010\140\000\000\000'\
+'\140\000\000\000\005\000\000\000\000\020\000\000\270\001\000\000\000\273\052\000\000\000\315\200' >"$probe"
+    chmod +x "$probe"
+    local status=0
+    ("$probe") 2>/dev/null || status=$?
+    rm -f "$probe"
+    [ "$status" -eq 42 ]
+}
+
+# win32: the 32-bit build, which is what ships, under 32-bit Wine. win64: the
+# x86_64 build under 64-bit Wine, for machines that cannot start 32-bit
+# programs. SKYLET_ARCH chooses by hand.
+choose_architecture() {
+    case ${SKYLET_ARCH:-} in
+        win32)
+            runs_32bit_programs || fail "SKYLET_ARCH=win32, but this machine cannot start 32-bit programs"
+            log "win32, as SKYLET_ARCH says" ;;
+        win64)
+            log "win64, as SKYLET_ARCH says" ;;
+        "")
+            if runs_32bit_programs; then
+                SKYLET_ARCH=win32
+                log "win32: this machine starts 32-bit programs, so the 32-bit build that ships runs"
+            else
+                SKYLET_ARCH=win64
+                log "win64: this machine cannot start 32-bit programs, so the x86_64 build runs under 64-bit Wine"
+            fi ;;
+        *)
+            fail "SKYLET_ARCH is win32 or win64, not '$SKYLET_ARCH'" ;;
+    esac
+    export SKYLET_ARCH
+    if [ "$SKYLET_ARCH" = win32 ]; then
+        TOOLCHAIN=i686-w64-mingw32
+        WINE_LOADER=/usr/lib/wine/wine
+        PACKAGES+=(wine wine32:i386)
+    else
+        TOOLCHAIN=x86_64-w64-mingw32
+        WINE_LOADER=/usr/lib/wine/wine64
+        PACKAGES+=(wine wine64)
+    fi
+    # Each architecture builds and keeps its prefixes apart: CMake keeps the
+    # toolchain of an existing cache, and Wine refuses a prefix of the other.
+    BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build/$SKYLET_ARCH}
+}
+choose_architecture
 
 missing_packages() {
     local package
@@ -26,20 +90,49 @@ missing_packages() {
 ensure_packages() {
     local missing
     missing=$(missing_packages)
-    [ -z "$missing" ] && return 0
-    log "installing: $(echo $missing)"
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        as_root dpkg --add-architecture i386
+    if [ -n "$missing" ]; then
+        STEP="installing $(echo $missing)"
+        log "$STEP"
+        if [[ $missing == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+            as_root dpkg --add-architecture i386 || fail "dpkg could not add the i386 architecture"
+        fi
+        as_root apt-get update -q || fail "apt-get update failed"
+        # shellcheck disable=SC2086
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing \
+            || fail "apt-get could not install them"
     fi
-    as_root apt-get update -q
-    # shellcheck disable=SC2086
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+    use_wine_loader
+}
+
+# Every "wine" the scripts and CTest start is the chosen architecture's
+# loader: Debian's wrapper would start 32-bit Wine whenever wine32 is
+# installed, also where the kernel refuses it.
+use_wine_loader() {
+    STEP="starting Wine ($WINE_LOADER)"
+    local shims="$BUILD_DIR/wine-loader"
+    mkdir -p "$shims"
+    printf '#!/bin/sh\nexec %s "$@"\n' "$WINE_LOADER" >"$shims/wine"
+    chmod +x "$shims/wine"
+    export PATH="$shims:$PATH" WINELOADER=$WINE_LOADER
+    local version
+    version=$(wine --version 2>&1) || fail "$version"
+    log "$version ($WINE_LOADER)"
+}
+
+# Builds a folder with a toolchain; further arguments go to the build
+# (--target dist). build alone builds all of the chosen architecture's.
+build_with() {
+    local dir=$1 toolchain=$2
+    shift 2
+    STEP="building $toolchain in $dir"
+    log "$STEP"
+    cmake -S "$REPO_DIR" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
+          -DCMAKE_TOOLCHAIN_FILE="$REPO_DIR/cmake/toolchain-$toolchain.cmake" >/dev/null
+    cmake --build "$dir" -j"$(nproc)" "$@"
 }
 
 build() {
-    log "building in $BUILD_DIR"
-    cmake -S "$REPO_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$BUILD_DIR" -j"$(nproc)"
+    build_with "$BUILD_DIR" "$TOOLCHAIN"
 }
 
 # Wine runs quietly, without its Mono and Gecko installers, and with the
@@ -48,7 +141,7 @@ build() {
 # non-ASCII command-line arguments intact).
 wine_environment() {
     export WINEPREFIX=$1
-    export WINEARCH=win32
+    export WINEARCH=$SKYLET_ARCH
     export WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     export LANG=C.UTF-8
@@ -57,9 +150,11 @@ wine_environment() {
 # Makes the prefix when it does not exist yet.
 ensure_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        log "making Wine prefix $WINEPREFIX"
+        STEP="making Wine prefix $WINEPREFIX"
+        log "$STEP"
         mkdir -p "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
+        # wineboot.exe through the chosen loader (Debian's wineboot goes through its wrapper).
+        wine wineboot.exe -i >/dev/null 2>&1 || fail "wineboot -i exited with $?"
         # A crash exits with code 5 and a backtrace instead of a dialog that hangs a headless run.
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
         wineserver -w
@@ -98,6 +193,7 @@ windows_path() {
 # Starts Wine's own processes with their output away from ours, and keeps
 # the desktop up until the prefix's server is stopped.
 hold_desktop() {
+    STEP="starting Wine's desktop"
     local ready="$BUILD_DIR/.desktop-ready"
     rm -f "$ready"
     wineserver -p || true  # already up when the prefix is in use
@@ -120,6 +216,7 @@ XVFB_PID=
 # started together may pick the same number: the loser's Xvfb exits, and it
 # moves on to the next.
 start_xvfb() {
+    STEP="starting Xvfb"
     local n=90
     while :; do
         while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
@@ -166,8 +263,12 @@ stop_wineserver() {
 
 # Stops what the script started when it ends, however it ends.
 cleanup() {
+    local status=$?
     stop_wineserver
     stop_xvfb
+    if [ "$status" -ne 0 ] && [ -n "$STEP" ]; then
+        log "failed while $STEP (exit $status)"
+    fi
 }
 trap cleanup EXIT
 
@@ -209,12 +310,14 @@ has_sound_card() {
 
 # The messenger simulator, which COM starts on demand as the messenger.
 register_simulator() {
+    STEP="registering the messenger simulator"
     wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" /regserver >/dev/null
 }
 
 # Wine's own voice speaks nothing and is slow to make; the stand-in answers
 # at once and can record what it is asked to say (tests/support/StandInVoice.h).
 register_standin_voice() {
+    STEP="registering the stand-in voice"
     wine regsvr32 /s "$BUILD_DIR/tests/support/StandInVoice.dll" >/dev/null
 }
 
@@ -223,6 +326,7 @@ SIMULATOR_PID=
 # Keeps the simulator running, as a signed-in messenger is, so that every
 # poll reaches the same server instead of starting one of its own.
 serve_simulator() {
+    STEP="starting the messenger simulator"
     local ready="$BUILD_DIR/.simulator-ready"
     rm -f "$ready"
     wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" /serve "$(windows_path "$ready")" >/dev/null 2>&1 &

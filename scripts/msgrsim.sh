@@ -5,4 +5,5 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 trap - EXIT  # the running Skylet keeps its prefix's server
 wine_environment "$BUILD_DIR/run-prefix"
+use_wine_loader >/dev/null 2>&1
 exec wine "$BUILD_DIR/tools/msgrsim/msgrsim.exe" "$@"

@@ -12,4 +12,5 @@ export SKYLET_PLAYED_SOUNDS=$BUILD_DIR/test-sounds.wav
 record_sounds_to "$SKYLET_PLAYED_SOUNDS"
 
 cd "$BUILD_DIR"
+STEP="running the tests"
 ctest --output-on-failure --timeout 300 "$@"
