@@ -17,11 +17,9 @@ constexpr DWORD kVoiceContext = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | C
 
 std::wstring SpeechText(const std::string& strDisplayName, int nStatus, int nSayNameOnly)
 {
-    // Cut once converted: every character of the ANSI text, of one byte or
-    // two, is one UTF-16 unit, so no character is split.
-    std::wstring text = AnsiToWide(strDisplayName);
-    if (text.size() > kSpokenNameLength)
-        text.resize(kSpokenNameLength);
+    // Cut once converted: under a UTF-8 code page a character may take two
+    // UTF-16 units, and the cut keeps them together.
+    const std::wstring text = CutWideText(AnsiToWide(strDisplayName), kSpokenNameLength);
     if (nSayNameOnly != 1 || nStatus < 0 || nStatus >= STATUS_COUNT)
         return text;
     return text + L" is " + AnsiToWide(StatusNames[nStatus]) + L".";

@@ -2,12 +2,12 @@
 
 #include <string>
 
-// At most this many characters of the display name are spoken: about ten
+// At most this many UTF-16 units of the display name are spoken: about ten
 // seconds of speech, since speaking holds the program until it ends.
 inline constexpr size_t kSpokenNameLength = 130;
 
 // What an alert says: the display name, cut to its first kSpokenNameLength
-// characters, followed by " is <status>." only when the "SayNameOnly"
+// units without splitting a character, followed by " is <status>." only when the "SayNameOnly"
 // setting is exactly 1.
 std::wstring SpeechText(const std::string& strDisplayName, int nStatus, int nSayNameOnly);
 

@@ -1,6 +1,7 @@
 #include "app/SkyletApp.h"
 
 #include "core/Liste.h"
+#include "core/MessengerExchange.h"
 #include "core/PollCycle.h"
 #include "framework/CommandLine.h"
 #include "framework/MessageBox.h"
@@ -11,6 +12,14 @@
 #include "shell/SkyletDlg.h"
 
 CSkyletApp theApp;
+
+namespace {
+
+// A messenger reads 1,000 contacts in 9 to 14 s under Wine; one that takes
+// longer does not hold the main window back.
+constexpr DWORD FIRST_POLL_LIMIT_MS = 30000;
+
+} // namespace
 
 BOOL CSkyletApp::InitInstance()
 {
@@ -42,9 +51,14 @@ BOOL CSkyletApp::InitInstance()
 
     CSkyletDlg dlg;
     m_pMainWnd = &dlg;
-    PollCycle(nullptr, 0, 0, 0);
-    SetTimer(nullptr, 0, POLL_INTERVAL_MS, PollCycle);
-    dlg.DoModal();
+    {
+        // Gone when the main window's loop returns: what the messenger
+        // answers after that is dropped.
+        CMessengerExchanges exchanges;
+        FirstPoll(FIRST_POLL_LIMIT_MS);
+        SetTimer(nullptr, 0, POLL_INTERVAL_MS, PollCycle);
+        dlg.DoModal();
+    }
     m_pMainWnd = nullptr;
     return FALSE;
 }

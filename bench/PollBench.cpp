@@ -12,6 +12,7 @@
 #include "contactwnd/LayeredWindow.h"
 #include "core/Liste.h"
 #include "core/Messenger.h"
+#include "core/MessengerExchange.h"
 #include "core/PollCycle.h"
 #include "core/StatusLog.h"
 #include "res/resource.h"
@@ -49,17 +50,10 @@ double TimeCycle()
     return TimeMs([] { PollCycle(nullptr, 0, 0, 0); });
 }
 
+// The exchange alone, as the program runs it away from its windows.
 double TimeEnumeration()
 {
-    return TimeMs([] {
-        MessengerSession messenger;
-        long nCount = 0;
-        if (messenger.OpenContacts() && messenger.GetCount(nCount))
-            for (long i = 0; i < nCount; ++i) {
-                MessengerContactInfo contact;
-                messenger.GetContact(i, contact);
-            }
-    });
+    return TimeMs([] { ReadMessengerContacts(); });
 }
 
 std::vector<ContactRecord*> Records()

@@ -1,5 +1,6 @@
 #include "contactwnd/ContactWnd.h"
 
+#include "contactwnd/FullScreenProgram.h"
 #include "contactwnd/LayeredWindow.h"
 #include "core/ContactHold.h"
 #include "core/ContactRecord.h"
@@ -115,8 +116,16 @@ BOOL CContactWnd::OnInitDialog()
 {
     CDialog::OnInitDialog();
     LoadSettings();
+    // Made while a full-screen program is in front on its monitor, the
+    // window goes right below it, shown without activation: it takes
+    // neither the foreground nor the program's place. Shown already and
+    // given no focus, it is neither shown nor focused again by the dialog
+    // manager.
+    const RECT place = {m_nLeft, m_nTop, m_nLeft + m_nSizeX, m_nTop + m_nSizeY};
+    m_hSteppedAsideFor = FullScreenForegroundOn(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST));
     PlaceWindow();
-    return TRUE;
+    m_bMade = true;
+    return m_hSteppedAsideFor ? FALSE : TRUE;
 }
 
 void CContactWnd::LoadSettings()
@@ -150,7 +159,25 @@ void CContactWnd::LoadSettings()
 
 void CContactWnd::PlaceWindow()
 {
-    SetWindowPos(InsertAfter(), m_nLeft, m_nTop, m_nSizeX, m_nSizeY, 0);
+    if (!m_hSteppedAsideFor) {
+        Place(m_nLeft, m_nTop, m_nSizeX, m_nSizeY, 0);
+        return;
+    }
+    // Shown, then right below the program: Wine shows a window at the top
+    // of its band.
+    Place(m_nLeft, m_nTop, m_nSizeX, m_nSizeY, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool CContactWnd::Place(int x, int y, int cx, int cy, UINT nFlags)
+{
+    if (SetWindowPos(InsertAfter(), x, y, cx, cy, nFlags))
+        return true;
+    if (!m_hSteppedAsideFor)
+        return false;
+    // A handle that names no window any more fails the whole call.
+    m_hSteppedAsideFor = nullptr;
+    return SetWindowPos(InsertAfter(), x, y, cx, cy, nFlags);
 }
 
 void CContactWnd::OnPaint()
@@ -158,7 +185,10 @@ void CContactWnd::OnPaint()
     if (!m_hWnd)
         return;
     SendMessage(DM_REPOSITION);
-    ApplyDisplayRule();
+    // Not while the window is being made (its placing repaints it): hidden
+    // then, it would be shown again, and activated, by the dialog manager.
+    if (m_bMade)
+        ApplyDisplayRule();
 
     CPaintDC dc(m_hWnd);
     const RECT client = GetClientRect();
@@ -183,17 +213,22 @@ Settings::ProfileSection CContactWnd::Section() const
 
 void CContactWnd::ApplyDisplayRule()
 {
+    const bool bWasVisible = IsWindowVisible();
     switch (DisplayRuleVisibility(m_nDisplayRule, m_pContact->m_nStatus)) {
     // Shown only when hidden: Wine raises a shown window that it is asked to
     // show again, at every repaint. Below a full-screen program it comes
-    // without taking the foreground from it, and stays below.
+    // without taking the foreground from it.
     case RuleVisibility::Shown:
-        if (!IsWindowVisible())
+        if (!bWasVisible)
             ShowWindow(m_hSteppedAsideFor ? SW_SHOWNA : SW_SHOW);
         break;
     case RuleVisibility::Hidden: ShowWindow(SW_HIDE); break;
     case RuleVisibility::Unchanged: break;
     }
+    // Wine puts a window it shows or hides at the top of its band: one aside
+    // goes back right below the program.
+    if (m_hSteppedAsideFor && bWasVisible != static_cast<bool>(IsWindowVisible()))
+        Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CContactWnd::StepAsideFor(HWND hFullScreen)
@@ -205,7 +240,7 @@ void CContactWnd::StepAsideFor(HWND hFullScreen)
     // topmost it is no longer topmost either. (HWND_NOTOPMOST first would put
     // it above every window that is not topmost, the program's included, and
     // Wine does not take the second move after that one.)
-    SetWindowPos(hFullScreen, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CContactWnd::StepBack()
@@ -213,7 +248,7 @@ void CContactWnd::StepBack()
     if (!m_hSteppedAsideFor)
         return;
     m_hSteppedAsideFor = nullptr;
-    SetWindowPos(InsertAfter(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CContactWnd::DrawName(HDC hDC, const RECT& client) const

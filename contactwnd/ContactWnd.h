@@ -101,18 +101,24 @@ public:
     void ShowContextMenu(UINT nFlags, POINT point);
 
     // The insert-after window of every move: topmost or not by "stayOnTop",
-    // and below the full-screen program it steps aside for.
+    // and below the full-screen program it steps aside for while that
+    // program's window exists.
     HWND InsertAfter() const
     {
-        if (m_hSteppedAsideFor)
+        if (m_hSteppedAsideFor && ::IsWindow(m_hSteppedAsideFor))
             return m_hSteppedAsideFor;
         return m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST;
     }
+    // SetWindowPos at the place of InsertAfter in the order. A program that
+    // closed since it was stepped aside for is given up for the plain
+    // place, so that the move is made all the same.
+    bool Place(int x, int y, int cx, int cy, UINT nFlags);
     // Goes below a full-screen program in front of it, without a move or
     // activation, and stays there until StepBack.
     void StepAsideFor(HWND hFullScreen);
     // On top again, when it stepped aside.
     void StepBack();
+    bool IsSteppedAside() const { return m_hSteppedAsideFor != nullptr; }
 
     // The stored settings, loaded at initialisation in the order, and with
     // the values and defaults, of the list in settings/RegistryLayout.h;
@@ -132,6 +138,8 @@ public:
     bool m_bShowName{};
     bool m_bShowStatusBorder{};
     bool m_bShowPhoto{};
+    // The place the user chose, as stored: the window may stand elsewhere
+    // for as long as that place is off the screen.
     int m_nLeft{};
     int m_nTop{};
     int m_nSizeX{};
@@ -183,6 +191,9 @@ private:
 
     void LoadSettings();
     void PlaceWindow();
+    // Moves the window without storing the place: a move of the program's
+    // own, to keep the window in view or to bring it back to its place.
+    void KeepInView(int x, int y);
     void ApplyDisplayRule();
     void DrawName(HDC hDC, const RECT& client) const;
     void DrawStatusBorder(HDC hDC, const RECT& client) const;
@@ -192,6 +203,8 @@ private:
 
     std::string m_strTooltipText;      // the tooltip shows it while it is up
     bool m_bMoving = false;            // the system's move loop runs for the window
+    bool m_bKeepingInView = false;     // KeepInView moves the window
+    bool m_bMade = false;              // OnInitDialog has placed the window
     HWND m_hSteppedAsideFor = nullptr; // the full-screen program it is below
 };
 

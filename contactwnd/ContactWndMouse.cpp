@@ -2,9 +2,10 @@
 #include "contactwnd/ContactWnd.h"
 
 #include "core/ContactRecord.h"
-#include "core/Messenger.h"
+#include "core/MessengerExchange.h"
+#include "framework/MessageBox.h"
+#include "framework/Monitor.h"
 #include "res/resource.h"
-#include "settings/ProfileSection.h"
 
 #include <algorithm>
 
@@ -19,6 +20,9 @@ constexpr SizePreset kSizePresets[] = {
     {ID_SIZE_100, 100}, {ID_SIZE_75, 75}, {ID_SIZE_66, 66}, {ID_SIZE_50, 50},
     {ID_SIZE_33, 33},   {ID_SIZE_25, 25}, {ID_SIZE_10, 10},
 };
+
+// How long a conversation request may take before it counts as refused.
+constexpr UINT CONVERSATION_LIMIT_MS = 10000;
 
 // While the system's move or size loop runs, the window checks the button
 // this often.
@@ -68,6 +72,12 @@ long long AreaOnMonitorsOf(const RECT& rect)
     AreaOnMonitors on = {rect, 0};
     EnumDisplayMonitors(nullptr, nullptr, AddAreaOnMonitor, reinterpret_cast<LPARAM>(&on));
     return on.area;
+}
+
+// At least a quarter of the rectangle lies on the monitors.
+bool IsInView(const RECT& rect)
+{
+    return 4 * AreaOnMonitorsOf(rect) >= AreaOf(rect);
 }
 
 // Where a span of this length starts once moved the least into [low, high):
@@ -177,7 +187,7 @@ void CContactWnd::OnSizeDefault()
 {
     const RECT window = GetWindowRect();
     const int size = CONTACT_BASE_SIZE + CONTACT_WND_MARGIN;
-    SetWindowPos(InsertAfter(), window.left, window.top, size, size, 0);
+    Place(window.left, window.top, size, size, 0);
 }
 
 void CContactWnd::OnSizePreset(UINT nId)
@@ -193,13 +203,20 @@ void CContactWnd::ResizeToPercent(int nPercent)
     const SIZE photo = m_photo.GetImageSize();
     const int width = nPercent * photo.cx / 100 + CONTACT_WND_MARGIN;
     const int height = nPercent * photo.cy / 100 + CONTACT_WND_MARGIN;
-    SetWindowPos(InsertAfter(), window.left, window.top, width, height, 0);
+    Place(window.left, window.top, width, height, 0);
 }
 
 void CContactWnd::OnWindowPosChanged(WINDOWPOS* pPos)
 {
+    // Only a new place or size is stored, and only one that the program did
+    // not make by itself to keep the window in view: a show, a hide or a
+    // change of order comes with both SWP_NOMOVE and SWP_NOSIZE, which the
+    // system also sets when the position or size stays the same. Stored
+    // before the default processing, whose WM_SIZE repaints the window: the
+    // paint's DM_REPOSITION must find the new place.
+    if (!m_bKeepingInView && (~pPos->flags & (SWP_NOMOVE | SWP_NOSIZE)))
+        StorePlace(pPos->x, pPos->y, pPos->cx, pPos->cy);
     Default();
-    StorePlace(pPos->x, pPos->y, pPos->cx, pPos->cy);
 }
 
 void CContactWnd::StorePlace(int x, int y, int cx, int cy)
@@ -212,34 +229,64 @@ void CContactWnd::StorePlace(int x, int y, int cx, int cy)
                   &CContactWnd::m_nSizeY);
 }
 
-// Sent at every paint. The dialog manager's own handling would pull the
-// window wholly into the work area; a window may lie partly off the screen
-// or over the taskbar where the user put it, and is moved only when it is
-// lost: less than a quarter of it on any monitor, as on a smaller desktop.
+void CContactWnd::KeepInView(int x, int y)
+{
+    m_bKeepingInView = true;
+    Place(x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    m_bKeepingInView = false;
+}
+
+// Sent at every paint, and so after every change of the display. The dialog
+// manager's own handling would pull the window wholly into the work area; a
+// window may lie partly off the screen or over the taskbar where the user
+// put it, and is moved only when it is lost: less than a quarter of it on
+// any monitor, as on a smaller desktop. Its place stays stored, and it goes
+// back there once a monitor shows that much of it again.
 LRESULT CContactWnd::OnReposition(WPARAM, LPARAM)
 {
     const RECT window = GetWindowRect();
-    if (4 * AreaOnMonitorsOf(window) >= AreaOf(window))
+    const RECT place = {m_nLeft, m_nTop, m_nLeft + m_nSizeX, m_nTop + m_nSizeY};
+    const bool bAway = window.left != place.left || window.top != place.top;
+    if (bAway && IsInView(place)) {
+        KeepInView(place.left, place.top);
         return 0;
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    if (!GetMonitorInfoA(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor))
+    }
+    if (IsInView(window))
         return 0;
-    const RECT& work = monitor.rcWork;
-    const LONG x = StartWithin(window.left, window.right - window.left, work.left, work.right);
-    const LONG y = StartWithin(window.top, window.bottom - window.top, work.top, work.bottom);
-    SetWindowPos(InsertAfter(), x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    const std::optional<RECT> workArea = WorkAreaAt(window);
+    if (!workArea)
+        return 0;
+    const RECT& work = *workArea;
+    KeepInView(StartWithin(window.left, window.right - window.left, work.left, work.right),
+               StartWithin(window.top, window.bottom - window.top, work.top, work.bottom));
     return 0;
 }
 
 void CContactWnd::StartConversation()
 {
-    MessengerSession messenger;
-    if (!messenger.HasMessenger())
+    // One request at a time: a messenger that hangs is asked nothing more.
+    static bool s_bRequestOut = false;
+    if (s_bRequestOut)
         return;
-    if (FAILED(messenger.InstantMessage(m_pContact->m_strSigninName))) {
-        const std::string text = "Impossible to establish a conversation with "
-                                 + m_pContact->GetDisplayName() + " at the moment";
-        MessageBox(text.c_str(), nullptr, MB_OK);
-    }
+    s_bRequestOut = true;
+    // Taken now: the record may be gone when the answer comes.
+    const std::string strRefused = "Impossible to establish a conversation with "
+                                   + m_pContact->GetDisplayName() + " at the moment";
+    auto pHadMessenger = std::make_shared<std::atomic<bool>>(false);
+    const auto settle = [hWnd = m_hWnd, strRefused](InstantMessageResult result) {
+        s_bRequestOut = false;
+        if (result == InstantMessageResult::Refused)
+            ShowMessageBox(IsWindow(hWnd) ? hWnd : nullptr, strRefused.c_str(), nullptr, MB_OK);
+    };
+    RunMessengerExchange<InstantMessageResult>(
+        [strSigninName = m_pContact->m_strSigninName, pHadMessenger] {
+            return RequestInstantMessage(strSigninName, *pHadMessenger);
+        },
+        settle, CONVERSATION_LIMIT_MS,
+        [settle, pHadMessenger] {
+            // A messenger object not had in time is not there; a request
+            // not answered in time is refused.
+            settle(*pHadMessenger ? InstantMessageResult::Refused
+                                  : InstantMessageResult::NoMessenger);
+        });
 }

@@ -36,6 +36,12 @@ CComPtr<IStream> ImageResourceStream(UINT nId)
     return pMemory;
 }
 
+// The program's own pictures never change: each is decoded once, and every
+// holder that shows it shares the same picture. It goes with the last of
+// them, so that no picture outlives the OLE of the program's end. Drawing
+// does not change a picture.
+std::map<UINT, std::weak_ptr<const CPhotoImage>> g_sharedPictures;
+
 } // namespace
 
 bool CPhotoImage::LoadFromFile(const std::string& strPath)
@@ -50,21 +56,26 @@ bool CPhotoImage::LoadFromFile(const std::string& strPath)
 
 bool CPhotoImage::LoadFromResource(UINT nId)
 {
-    // The program's own pictures never change: each is decoded once, and
-    // every window that shows it holds the same picture. Drawing does not
-    // change a picture.
-    static std::map<UINT, CPhotoImage> decoded;
-    auto [pDecoded, bFirst] = decoded.try_emplace(nId);
-    if (bFirst) {
+    std::weak_ptr<const CPhotoImage>& decoded = g_sharedPictures[nId];
+    std::shared_ptr<const CPhotoImage> pShared = decoded.lock();
+    if (!pShared) {
         const CComPtr<IStream> pMemory = ImageResourceStream(nId);
-        if (!pMemory) {
-            decoded.erase(pDecoded);
+        if (!pMemory)
             return false;
-        }
-        pDecoded->second.LoadFromArchive(pMemory.Get());
+        auto pDecoded = std::make_shared<CPhotoImage>();
+        pDecoded->LoadFromArchive(pMemory.Get());
+        decoded = pShared = std::move(pDecoded);
     }
-    m_pPicture.Share(pDecoded->second.m_pPicture.Get());
+    Free();
+    m_pPicture.Share(pShared->m_pPicture.Get());
+    m_pShared = std::move(pShared);
     return true;
+}
+
+void CPhotoImage::Free()
+{
+    m_pPicture.Release();
+    m_pShared.reset();
 }
 
 bool CPhotoImage::LoadFromArchive(IStream* pArchive)

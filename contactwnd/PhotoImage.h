@@ -5,6 +5,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <memory>
 #include <string>
 
 // A contact's photo: a picture decoded by the system's OLE picture service,
@@ -12,6 +13,7 @@
 class CPhotoImage {
 public:
     CPhotoImage() = default;
+    ~CPhotoImage() { Free(); }
 
     CPhotoImage(const CPhotoImage&) = delete;
     CPhotoImage& operator=(const CPhotoImage&) = delete;
@@ -23,7 +25,7 @@ public:
     bool LoadFromResource(UINT nId);
     // Replaces the picture with the one the stream holds, if it decodes.
     bool LoadFromArchive(IStream* pArchive);
-    void Free() { m_pPicture.Release(); }
+    void Free();
 
     bool IsEmpty() const { return !m_pPicture; }
 
@@ -36,4 +38,6 @@ public:
 
 private:
     CComPtr<IPicture> m_pPicture;
+    // The program's own picture it shows with other holders, if it does.
+    std::shared_ptr<const CPhotoImage> m_pShared;
 };

@@ -3,19 +3,22 @@
 #include "core/ContactHold.h"
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
-#include "core/Messenger.h"
+#include "core/MessengerExchange.h"
 #include "core/StatusLog.h"
 
 namespace {
 
-// A modal loop entered during a cycle (a message box raised by an alert)
-// dispatches the next tick; that tick is skipped.
-bool g_bCycleRunning = false;
+// A poll is out from the start of its exchange until its result is wholly
+// taken: taking it plays alerts, and a modal loop in them dispatches the
+// next tick. A tick that comes meanwhile is skipped.
+bool g_bPollOut = false;
 
-class CycleGuard {
+class PollOut {
 public:
-    CycleGuard() { g_bCycleRunning = true; }
-    ~CycleGuard() { g_bCycleRunning = false; }
+    PollOut() = default;
+    PollOut(const PollOut&) = delete;
+    PollOut& operator=(const PollOut&) = delete;
+    ~PollOut() { g_bPollOut = false; }
 };
 
 void TakeContact(const MessengerContactInfo& contact)
@@ -48,37 +51,71 @@ bool EmptyContacts()
     return true;
 }
 
-void RunCycle()
+void TakeList(const MessengerContactList& list)
 {
     // The contacts reported now belong after the emptying: none is taken
     // while it waits for the holds to end.
     if (PutOffEmptying::Pending() && !EmptyContacts())
         return;
-    MessengerSession messenger;
-    long nCount = 0;
-    if (!messenger.OpenContacts() || !messenger.GetCount(nCount))
+    if (!list.bRead)
         return;
-    if (nCount < 1)
+    if (list.nCount < 1)
         EmptyContacts();
-    for (long i = 0; i < nCount; ++i) {
-        MessengerContactInfo contact;
-        if (messenger.GetContact(i, contact))
-            TakeContact(contact);
+    for (const MessengerContactInfo& contact : list.contacts)
+        TakeContact(contact);
+}
+
+void TakePoll(const MessengerContactList& list, bool bFirst)
+{
+    const PollOut out;
+    const CursorKeeper keeper(theContacts);
+    try {
+        TakeList(list);
+        // The first poll's contacts come before the main window fills its
+        // log from the list; when they come after it, they get the line
+        // that the fill would have given them.
+        if (bFirst)
+            ForEachContact(AppendLogLine);
+    } catch (...) {
+        // Nothing may unwind into the message loop; the next tick tries again.
     }
+}
+
+void StartPoll(bool bFirst)
+{
+    if (g_bPollOut)
+        return;
+    g_bPollOut = true;
+    RunMessengerExchange<MessengerContactList>(
+        ReadMessengerContacts,
+        [bFirst](const MessengerContactList& list) { TakePoll(list, bFirst); });
 }
 
 } // namespace
 
 void CALLBACK PollCycle(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (g_bCycleRunning)
-        return;
-    CycleGuard guard;
-    const CursorKeeper keeper(theContacts);
-    try {
-        RunCycle();
-    } catch (...) {
-        // Nothing may unwind into the message loop; the next tick tries again.
+    StartPoll(false);
+}
+
+void FirstPoll(DWORD dwLimitMs)
+{
+    StartPoll(true);
+    const DWORD dwStart = GetTickCount();
+    while (g_bPollOut) {
+        const DWORD dwWaited = GetTickCount() - dwStart;
+        if (dwWaited >= dwLimitMs)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, dwLimitMs - dwWaited, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
     }
 }
 

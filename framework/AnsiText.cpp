@@ -35,6 +35,16 @@ std::wstring AnsiToWide(const std::string& text)
     return wide;
 }
 
+std::wstring CutWideText(const std::wstring& text, size_t nMaxUnits)
+{
+    if (text.size() <= nMaxUnits)
+        return text;
+    size_t length = nMaxUnits;
+    if (length > 0 && IS_HIGH_SURROGATE(text[length - 1]))
+        --length;
+    return text.substr(0, length);
+}
+
 std::string BstrToPlainAnsi(BSTR bstrText)
 {
     std::string text = WideToAnsi(bstrText, static_cast<int>(SysStringLen(bstrText)));

@@ -12,5 +12,8 @@ for bench in LogBench PollBench; do
     log "$bench"
     wine "$BUILD_DIR/bench/$bench.exe"
 done
+log "StepAsideBench"
+wine "$BUILD_DIR/bench/StepAsideBench.exe" \
+    "$(windows_path "$BUILD_DIR/tests/support/FullScreenWindow.exe")"
 log "SoakBench"
 wine "$BUILD_DIR/bench/SoakBench.exe" "${SOAK_CYCLES:-1000}"

@@ -1,49 +1,16 @@
 #include "shell/FullScreenWatch.h"
 
 #include "contactwnd/ContactWnd.h"
-
-namespace {
-
-bool HasClass(HWND hWnd, const char* pszClassName)
-{
-    char className[32] = "";
-    GetClassNameA(hWnd, className, sizeof(className));
-    return lstrcmpiA(className, pszClassName) == 0;
-}
-
-bool IsDesktopOrTaskbar(HWND hWnd)
-{
-    return hWnd == GetDesktopWindow() || hWnd == GetShellWindow() || HasClass(hWnd, "Progman")
-           || HasClass(hWnd, "WorkerW") || HasClass(hWnd, "Shell_TrayWnd");
-}
-
-} // namespace
-
-HWND FullScreenForeground()
-{
-    HWND hWnd = GetForegroundWindow();
-    DWORD dwProcessId = 0;
-    if (!hWnd || !IsWindowVisible(hWnd) || IsDesktopOrTaskbar(hWnd)
-        || !GetWindowThreadProcessId(hWnd, &dwProcessId) || dwProcessId == GetCurrentProcessId())
-        return nullptr;
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    RECT window = {};
-    if (!GetWindowRect(hWnd, &window)
-        || !GetMonitorInfoA(MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
-        return nullptr;
-    // The whole monitor, not only its work area: the taskbar is covered too.
-    const RECT& screen = monitor.rcMonitor;
-    const bool bCovers = window.left <= screen.left && window.top <= screen.top
-                         && window.right >= screen.right && window.bottom >= screen.bottom;
-    return bCovers ? hWnd : nullptr;
-}
+#include "contactwnd/FullScreenProgram.h"
 
 void CFullScreenWatch::Check()
 {
+    // The client area, by which a window is full-screen or not: a caption
+    // taken away leaves the window's rectangle as it was.
     HWND hForeground = GetForegroundWindow();
     RECT rcForeground = {};
-    GetWindowRect(hForeground, &rcForeground);
+    GetClientRect(hForeground, &rcForeground);
+    MapWindowPoints(hForeground, nullptr, reinterpret_cast<POINT*>(&rcForeground), 2);
     if (hForeground == m_hForeground && EqualRect(&rcForeground, &m_rcForeground))
         return;
     m_hForeground = hForeground;
@@ -52,9 +19,10 @@ void CFullScreenWatch::Check()
     HWND hFullScreen = FullScreenForeground();
     HMONITOR hMonitor =
         hFullScreen ? MonitorFromWindow(hFullScreen, MONITOR_DEFAULTTONEAREST) : nullptr;
-    // In list order, so that the windows come back on top in it.
+    // In list order, so that the windows come back on top in it. A window
+    // made below the program stays below it, whatever its setting.
     ForEachContactWindow([&](CContactWnd& wnd) {
-        if (hFullScreen && wnd.m_bStayOnTop
+        if (hFullScreen && (wnd.m_bStayOnTop || wnd.IsSteppedAside())
             && MonitorFromWindow(wnd.m_hWnd, MONITOR_DEFAULTTONEAREST) == hMonitor) {
             wnd.StepAsideFor(hFullScreen);
         } else {

@@ -10,7 +10,7 @@ class CFullScreenWatch {
 public:
     // How often the foreground is looked at. Out-of-context window events
     // would tell at once on Windows, but Wine delivers none of them; a look
-    // costs two calls and does nothing more while the foreground stays.
+    // costs three calls and does nothing more while the foreground stays.
     static constexpr UINT CHECK_MS = 250;
 
     // Looks at the foreground window; the contact windows follow a change.
@@ -20,8 +20,3 @@ private:
     HWND m_hForeground = nullptr;
     RECT m_rcForeground = {};
 };
-
-// The full-screen program in front, or null: the foreground window of
-// another process that covers the whole of its monitor, and is neither the
-// desktop nor the taskbar.
-HWND FullScreenForeground();

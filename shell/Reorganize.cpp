@@ -17,7 +17,7 @@ void CSkyletDlg::OnReorganize()
         const POINT cell = PlacementGrid::Cell(n, nRowTop, work);
         if (CContactWnd* pWnd = pRecord->m_pWnd) {
             pWnd->StorePlace(cell.x, cell.y, kCell, kCell);
-            pWnd->SetWindowPos(pWnd->InsertAfter(), cell.x, cell.y, kCell, kCell, 0);
+            pWnd->Place(cell.x, cell.y, kCell, kCell, 0);
         }
         ++n;
     });

@@ -1,6 +1,7 @@
 #include "tests/e2e/Harness.h"
 
 #include "framework/RegKey.h"
+#include "tools/msgrsim/ContactFile.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -8,6 +9,7 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -16,7 +18,7 @@
 
 namespace {
 
-const char kSettingsKey[] = "Software\\KTRX70352846";
+const char kSkyletKey[] = "Software\\KTRX70352846";
 const char kProfileKey[] = "Software\\KTRX70352846\\KTRX70352846";
 const char kSimulatorKey[] = "Software\\msgrsim";
 // How long a Skylet that a test left running may take to quit.
@@ -165,7 +167,7 @@ POINT Centre(HWND hWnd)
 
 void ClearSkyletSettings()
 {
-    SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, kSkyletKey);
 }
 
 int ReadSkyletInt(const std::string& strSection, const char* pszName, int nDefault)
@@ -228,23 +230,56 @@ Simulator::~Simulator()
 
 void Simulator::Write(const std::vector<std::string>& lines)
 {
-    std::ofstream file(m_strFile, std::ios::binary | std::ios::trunc);
-    file << "# write " << ++m_nWrites << "\r\n";
-    for (const std::string& line : lines)
-        file << line << "\r\n";
+    std::vector<std::string> marked = {"# write " + std::to_string(++m_nWrites)};
+    marked.insert(marked.end(), lines.begin(), lines.end());
+    // A poll may read at any moment: the list is written beside the file and
+    // renamed over it, whole. Wine refuses to replace a file while a server
+    // has it open to read; that ends in a moment.
+    const std::string text = JoinLines(marked);
+    EXPECT_TRUE(WaitUntil([&] { return WriteTextFile(m_strFile, text); }, kWaitMs)) << m_strFile;
 }
 
 bool Simulator::WaitForExchange(DWORD dwTimeoutMs) const
 {
-    const std::string done = "done # write " + std::to_string(m_nWrites);
+    return WaitForExchangeLine("done", dwTimeoutMs);
+}
+
+bool Simulator::WaitForRead(DWORD dwTimeoutMs) const
+{
+    return WaitForExchangeLine("read", dwTimeoutMs);
+}
+
+bool Simulator::WaitForExchangeLine(const char* pszWhat, DWORD dwTimeoutMs) const
+{
+    const std::string wanted = std::string(pszWhat) + " # write " + std::to_string(m_nWrites);
     return WaitUntil(
         [&] {
-            std::ifstream log(m_strFile + ".exchanges.log", std::ios::binary);
+            std::ifstream log(ExchangeLogPath(m_strFile), std::ios::binary);
             std::string line;
             while (std::getline(log, line))
-                if (line == done + "\r")
+                if (line == wanted + "\r")
                     return true;
             return false;
+        },
+        dwTimeoutMs);
+}
+
+HWND MessageBoxOwnedBy(HWND hOwner)
+{
+    HWND hBox = nullptr;
+    while ((hBox = FindWindowExA(nullptr, hBox, "#32770", "Skylet")) != nullptr)
+        if (GetWindow(hBox, GW_OWNER) == hOwner && IsWindowVisible(hBox))
+            return hBox;
+    return nullptr;
+}
+
+bool Simulator::WaitForHang(DWORD dwTimeoutMs) const
+{
+    const std::string hang = "hang # write " + std::to_string(m_nWrites) + "\r";
+    return WaitUntil(
+        [&] {
+            const std::string log = FileBytes(m_strFile + ".exchanges.log");
+            return log.find("\n" + hang + "\n") != std::string::npos;
         },
         dwTimeoutMs);
 }
@@ -266,6 +301,29 @@ StandInVoice::~StandInVoice()
 {
     SHDeleteKeyA(HKEY_CURRENT_USER, kStandInVoiceKey);
     DeleteFileA(m_strRecord.c_str());
+    if (m_hLetGo) {
+        SetEvent(m_hLetGo);
+        CloseHandle(m_hLetGo);
+    }
+}
+
+void StandInVoice::Hold()
+{
+    if (!m_hLetGo)
+        m_hLetGo = CreateEventA(nullptr, TRUE, FALSE,
+                                StandInVoiceLetGoEvent(GetCurrentProcessId()).c_str());
+    ResetEvent(m_hLetGo);
+    CRegKey key;
+    if (key.Create(HKEY_CURRENT_USER, kStandInVoiceKey) == ERROR_SUCCESS)
+        key.SetDword(kStandInVoiceHeldBy, GetCurrentProcessId());
+}
+
+void StandInVoice::LetGo()
+{
+    CRegKey key;
+    if (key.Open(HKEY_CURRENT_USER, kStandInVoiceKey, KEY_WRITE) == ERROR_SUCCESS)
+        key.DeleteValue(kStandInVoiceHeldBy);
+    SetEvent(m_hLetGo);
 }
 
 void StandInVoice::SetSpeakMs(DWORD dwSpeakMs) const
@@ -433,13 +491,13 @@ void ChooseFromTrayMenu(const SkyletProcess& skylet, int nDown, bool bFirstOfSub
 HWND WaitForDialog(const char* pszCaption)
 {
     HWND hDlg = nullptr;
-    WaitUntil(
+    const bool bUp = WaitUntil(
         [&] {
             hDlg = FindWindowA("#32770", pszCaption);
             return hDlg && IsWindowVisible(hDlg) && GetForegroundWindow() == hDlg;
         },
         kWaitMs);
-    return hDlg;
+    return bUp ? hDlg : nullptr;
 }
 
 bool ClickOK(HWND hDlg)
@@ -511,6 +569,14 @@ std::vector<HWND> TrayIcons()
     if (HWND hTray = FindWindowA("__winex11_standalone_tray", nullptr))
         EnumChildWindows(hTray, CollectTrayIcons, reinterpret_cast<LPARAM>(&icons));
     return icons;
+}
+
+HWND NewIcon(const std::vector<HWND>& before)
+{
+    for (HWND hIcon : TrayIcons())
+        if (std::find(before.begin(), before.end(), hIcon) == before.end())
+            return hIcon;
+    return nullptr;
 }
 
 ScreenShot::ScreenShot(const RECT& rect)
@@ -592,25 +658,45 @@ void EndProcess(DWORD dwProcessId, UINT message, WPARAM wParam, DWORD dwTimeoutM
     CloseHandle(hProcess);
 }
 
+// Ends the Skylets, the messenger simulator's servers and the full-screen
+// programs still running, and says whose each Skylet was; whether there was
+// a Skylet.
+bool EndLeftovers(const std::string& strLeftBy)
+{
+    bool bFound = false;
+    // A program that a test let go ends on its own in a moment.
+    WaitUntil([] { return ProcessCount("Skylet.exe") == 0; }, kSettleMs);
+    for (DWORD dwProcessId : ProcessesNamed("Skylet.exe")) {
+        bFound = true;
+        std::printf("%s left Skylet (process %lu) running: it is ended now\n", strLeftBy.c_str(),
+                    static_cast<unsigned long>(dwProcessId));
+        EndProcess(dwProcessId, WM_COMMAND, IDCANCEL, kQuitLeftoverMs);
+    }
+    // A server ends with its last object, or waits for a client that
+    // died; its message loop ends it cleanly, so that its class is
+    // withdrawn and the next test's Skylet starts a server of its own.
+    WaitUntil([] { return ProcessCount("msgrsim.exe") == 0; }, kSettleMs);
+    for (DWORD dwProcessId : ProcessesNamed("msgrsim.exe"))
+        EndProcess(dwProcessId, WM_QUIT, 0, kSettleMs);
+    for (DWORD dwProcessId : ProcessesNamed("FullScreenWindow.exe"))
+        EndProcess(dwProcessId, WM_QUIT, 0, kSettleMs);
+    std::fflush(stdout);
+    return bFound;
+}
+
 class LeftoverGuard : public testing::EmptyTestEventListener {
+    // A test that CTest ended at its limit never reached its end: what it
+    // started still runs, and its voice settings stay, for the next test to
+    // meet as a second Skylet, a server of the wrong list, a slow voice.
+    void OnTestStart(const testing::TestInfo&) override
+    {
+        EndLeftovers("an earlier test");
+        SHDeleteKeyA(HKEY_CURRENT_USER, kStandInVoiceKey);
+    }
     void OnTestEnd(const testing::TestInfo& info) override
     {
-        // A program that a test let go ends on its own in a moment.
-        WaitUntil([] { return ProcessCount("Skylet.exe") == 0; }, kSettleMs);
-        for (DWORD dwProcessId : ProcessesNamed("Skylet.exe")) {
+        if (EndLeftovers(std::string(info.test_suite_name()) + "." + info.name()))
             g_bLeftoverFound = true;
-            std::printf("%s.%s left Skylet (process %lu) running: it is ended now\n",
-                        info.test_suite_name(), info.name(),
-                        static_cast<unsigned long>(dwProcessId));
-            EndProcess(dwProcessId, WM_COMMAND, IDCANCEL, kQuitLeftoverMs);
-        }
-        // A server ends with its last object, or waits for a client that
-        // died; its message loop ends it cleanly, so that its class is
-        // withdrawn and the next test's Skylet starts a server of its own.
-        WaitUntil([] { return ProcessCount("msgrsim.exe") == 0; }, kSettleMs);
-        for (DWORD dwProcessId : ProcessesNamed("msgrsim.exe"))
-            EndProcess(dwProcessId, WM_QUIT, 0, kSettleMs);
-        std::fflush(stdout);
     }
 };
 

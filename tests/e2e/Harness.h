@@ -73,10 +73,20 @@ public:
     // Waits until a whole exchange with the messenger, a poll of Skylet's,
     // has served the list as last written; false on timeout.
     bool WaitForExchange(DWORD dwTimeoutMs) const;
+    // Waits until the messenger hangs (a "!hang" directive) in an exchange
+    // that read the list as last written; false on timeout.
+    bool WaitForHang(DWORD dwTimeoutMs) const;
+    // Waits until an exchange has begun reading the list as last written:
+    // Skylet's polls before it are over, whether or not their exchange ended
+    // well; false on timeout.
+    bool WaitForRead(DWORD dwTimeoutMs) const;
     // The sign-in names conversations were asked for.
     std::vector<std::string> Conversations() const;
 
 private:
+    // The exchange log's line of that kind for the last writing.
+    bool WaitForExchangeLine(const char* pszWhat, DWORD dwTimeoutMs) const;
+
     std::string m_strFolder;
     std::string m_strFile;
     int m_nWrites = 0;
@@ -84,7 +94,7 @@ private:
 
 // The stand-in voice's settings for one test (tests/support/StandInVoice.h):
 // what it is asked to say goes to a file of the test's own, and each Speak
-// may take its time. Both settings go at the end of the test.
+// may take its time, or be held. The settings go at the end of the test.
 class StandInVoice {
 public:
     StandInVoice();
@@ -95,12 +105,17 @@ public:
 
     // Each Speak takes that long from now on; 0 answers at once.
     void SetSpeakMs(DWORD dwSpeakMs) const;
+    // Each Speak from now on lasts until LetGo, or until the test ends.
+    void Hold();
+    // Ends the Speak that is held, and holds no other.
+    void LetGo();
     // What Skylet asked it to say, oldest first, each "<flags> <escaped text>".
     std::vector<std::string> Spoken() const;
     bool SpokenWithin(size_t nCount, DWORD dwTimeoutMs) const;
 
 private:
     std::string m_strRecord;
+    HANDLE m_hLetGo = nullptr;
 };
 
 // One run of Skylet.exe.
@@ -147,6 +162,8 @@ void ChooseFromTrayMenu(const SkyletProcess& skylet, int nDown, bool bFirstOfSub
 // in the foreground); null after the limit.
 HWND WaitForDialog(const char* pszCaption);
 void Click(HWND hDlg, int nId);
+// The shown message box ("Skylet") that a window owns, or null.
+HWND MessageBoxOwnedBy(HWND hOwner);
 // OK, and the dialog gone with the foreground it held: a menu opened while
 // the system still moves the foreground away from the dialog would close.
 bool ClickOK(HWND hDlg);
@@ -185,6 +202,9 @@ private:
 // The icons of Wine's notification area, each a window of its own, in the
 // order they were added.
 std::vector<HWND> TrayIcons();
+// The icon that was not there before, when there is one: whatever icons of
+// earlier runs come and go meanwhile.
+HWND NewIcon(const std::vector<HWND>& before);
 
 // A copy of what the screen shows in a rectangle, to read its pixels.
 class ScreenShot {
@@ -216,6 +236,8 @@ int ProcessCount(const char* pszExeName);
 // run) and the messenger simulator's servers, which a Skylet killed in the
 // middle of a poll leaves behind for good. Under Wine every process a test
 // starts holds the test's output open, and the test would not end before it.
+// Before each test it does the same, and drops the stand-in voice's settings,
+// for a test that CTest ended at its limit, whose own end never came.
 void InstallLeftoverGuard();
 // Whether the guard had to end a Skylet.
 bool LeftoverFound();

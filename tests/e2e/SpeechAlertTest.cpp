@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr DWORD kSpeakMs = 5000;
-
 // Whether the window's thread takes a message within a moment: not while it
 // waits for a Speak to end.
 bool Answers(HWND hWnd)
@@ -33,9 +31,10 @@ TEST(SpeechAlertTest, NamesAreSpokenAfterTheirSoundAsTextCappedAndCleaned)
     HWND hMain = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (hMain = skylet.MainWindow()) != nullptr; }, 20000));
 
-    // Sound, then speech: while the voice still speaks, the whole sound has
-    // already been played, and nothing else can play until it ends.
-    voice.SetSpeakMs(kSpeakMs);
+    // Sound, then speech: while the voice speaks (held until the test lets
+    // it go), the whole sound has already been played, and nothing else can
+    // play until it ends.
+    voice.Hold();
     simulator.Write({"bob@example.com online Bob"});
     ASSERT_TRUE(voice.SpokenWithin(1, 15000));
     const Wave online = SplitWaves(SkyletWave(IDR_WAVE_ONLINE)).at(0);
@@ -43,8 +42,8 @@ TEST(SpeechAlertTest, NamesAreSpokenAfterTheirSoundAsTextCappedAndCleaned)
         << sounds.Waves().size() << " sounds";
     EXPECT_FALSE(Answers(hMain)) << "still speaking";
     EXPECT_EQ((std::vector<std::string>{"16 Bob is ONLINE."}), voice.Spoken());
-    voice.SetSpeakMs(0);
-    ASSERT_TRUE(WaitUntil([&] { return Answers(hMain); }, kSpeakMs + 5000));
+    voice.LetGo();
+    ASSERT_TRUE(WaitUntil([&] { return Answers(hMain); }, 10000));
 
     // Names chosen to steer, freeze or garble: said as text, cut, cleaned.
     std::string digits;

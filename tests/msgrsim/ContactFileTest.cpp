@@ -138,7 +138,10 @@ TEST(ContactFileTest, DirectivesSetTheirStepOfTheFailurePlan)
                                         "!null item 2\n"
                                         "!nocontact item 3\n"
                                         "!fail signin 4\n"
-                                        "!exit item 5\n")
+                                        "!exit item 5\n"
+                                        "!hang create\n"
+                                        "!hang im\n"
+                                        "!hang item 6\n")
                            .m_list.m_failures;
     EXPECT_TRUE(plan.m_bFailCreate);
     EXPECT_TRUE(plan.m_bFailContacts);
@@ -152,6 +155,9 @@ TEST(ContactFileTest, DirectivesSetTheirStepOfTheFailurePlan)
     EXPECT_EQ((std::set<long>{3}), plan.m_noContactItem);
     EXPECT_EQ((std::set<long>{4}), plan.m_failSignin);
     EXPECT_EQ((std::set<long>{5}), plan.m_exitItem);
+    EXPECT_TRUE(plan.m_bHangCreate);
+    EXPECT_TRUE(plan.m_bHangIm);
+    EXPECT_EQ((std::set<long>{6}), plan.m_hangItem);
 }
 
 TEST(ContactFileTest, SourceKeepsTheLastGoodListWhenTheFileGoesBad)

@@ -246,6 +246,9 @@ TEST_F(ServerTest, AServerThatExitsMidEnumerationFailsTheRestOfTheExchange)
 {
     m_file.Write("a@example.com online\nb@example.com busy\nc@example.com away\n"
                  "d@example.com idle\n!exit item 2\n");
+    // The server counted must be this test's, not an earlier test's that
+    // has yet to end.
+    ASSERT_TRUE(NoServerWithin(35000));
     std::vector<DWORD> servers;
     {
         CComInit com;

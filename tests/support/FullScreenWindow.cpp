@@ -1,5 +1,6 @@
 // A full-screen program for the tests: one borderless black window over the
-// whole screen, in the foreground, until it is closed.
+// whole screen, in the foreground, until it is closed. Started with
+// "maximized", an ordinary window with a caption, maximized, instead.
 #include <windows.h>
 
 namespace {
@@ -15,8 +16,9 @@ LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int)
 {
+    const bool bMaximized = lstrcmpiA(lpCmdLine, "maximized") == 0;
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = hInstance;
@@ -24,12 +26,14 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     windowClass.lpszClassName = "SkyletTestFullScreen";
     if (!RegisterClassA(&windowClass))
         return 1;
-    HWND hWnd = CreateWindowExA(0, windowClass.lpszClassName, "Full screen", WS_POPUP | WS_VISIBLE,
-                                0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, hInstance,
-                                nullptr);
+    HWND hWnd = CreateWindowExA(0, windowClass.lpszClassName, "Full screen",
+                                bMaximized ? WS_OVERLAPPEDWINDOW : WS_POPUP | WS_VISIBLE, 0, 0,
+                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                nullptr, nullptr, hInstance, nullptr);
     if (!hWnd)
         return 1;
+    if (bMaximized)
+        ShowWindow(hWnd, SW_SHOWMAXIMIZED);
     SetForegroundWindow(hWnd);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0)

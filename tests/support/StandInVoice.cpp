@@ -24,6 +24,18 @@ void AppendRecord(const std::string& strPath, const std::string& strLine)
     CloseHandle(hFile);
 }
 
+// Until the holder lets go or ends; at once when it has done either already.
+void WaitForLetGo(DWORD dwHolder)
+{
+    HANDLE handles[2] = {OpenEventA(SYNCHRONIZE, FALSE, StandInVoiceLetGoEvent(dwHolder).c_str()),
+                         OpenProcess(SYNCHRONIZE, FALSE, dwHolder)};
+    if (handles[0] && handles[1])
+        WaitForMultipleObjects(2, handles, FALSE, INFINITE);
+    for (HANDLE handle : handles)
+        if (handle)
+            CloseHandle(handle);
+}
+
 // Read at every Speak, so that a test can change them while Skylet runs.
 void Speak(void*, const wchar_t* pszText, DWORD dwFlags)
 {
@@ -36,6 +48,9 @@ void Speak(void*, const wchar_t* pszText, DWORD dwFlags)
     int nSpeakMs = 0;
     if (settings.QueryInt(kStandInVoiceSpeakMs, nSpeakMs) && nSpeakMs > 0)
         Sleep(static_cast<DWORD>(nSpeakMs));
+    int nHolder = 0;
+    if (settings.QueryInt(kStandInVoiceHeldBy, nHolder) && nHolder > 0)
+        WaitForLetGo(static_cast<DWORD>(nHolder));
 }
 
 class CVoiceFactory final : public IClassFactory {

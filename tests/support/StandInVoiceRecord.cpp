@@ -5,6 +5,11 @@
 #include <cstdlib>
 #include <fstream>
 
+std::string StandInVoiceLetGoEvent(DWORD dwHolder)
+{
+    return "SkyletStandInVoice.LetGo." + std::to_string(dwHolder);
+}
+
 std::string SpokenRecordLine(const wchar_t* pszText, DWORD dwFlags)
 {
     return std::to_string(dwFlags) + "\t" + EscapeName(pszText) + "\r\n";

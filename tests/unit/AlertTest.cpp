@@ -2,6 +2,7 @@
 #include "core/ContactRecord.h"
 #include "core/Liste.h"
 #include "core/PollCycle.h"
+#include "framework/AnsiText.h"
 #include "framework/WinApp.h"
 #include "settings/DefaultSettings.h"
 #include "tests/unit/FakeMessenger.h"
@@ -143,6 +144,11 @@ TEST_F(AlertTest, TheSentenceIsTheDisplayNameAndWhenAskedItsStatus)
     record->m_strCustomName = std::string(10000, 'n');
     SoundOf(*record, STATUS_AWAY);
     EXPECT_EQ(std::wstring(130, L'n') + L" is Away.", m_pVoice->spoken.back());
+    // A character of two units, as a UTF-8 code page gives, is never cut in half.
+    const std::wstring pair = L"\xD83D\xDE00";
+    EXPECT_EQ(std::wstring(129, L'n'), CutWideText(std::wstring(129, L'n') + pair, 130));
+    EXPECT_EQ(std::wstring(128, L'n') + pair,
+              CutWideText(std::wstring(128, L'n') + pair + L"n", 130));
 
     record->m_pWnd->m_bUseSpeechOnline = false;
     m_pVoice->spoken.clear();

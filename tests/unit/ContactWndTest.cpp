@@ -109,17 +109,32 @@ TEST_F(PlacementTest, ADestroyedWindowGivesItsPlaceToTheNextOne)
     EXPECT_EQ(74, WindowOrigin(*third->m_pWnd).x);
 }
 
-TEST_F(PlacementTest, OnlyAPositionHardlyOnTheDesktopComesBackInside)
+TEST_F(PlacementTest, OnlyAPositionHardlyOnTheDesktopComesBackInsideAndItsPlaceIsKept)
 {
     WriteContactInt("a@example.com", "left", 5000);
     WriteContactInt("a@example.com", "top", -3000);
     auto record = MakeRecord("a@example.com", STATUS_ONLINE);
-    const RECT rect = record->m_pWnd->GetWindowRect();
+    CContactWnd& wnd = *record->m_pWnd;
     const RECT work = WorkArea();
-    EXPECT_EQ(work.right - 74, rect.left);
-    EXPECT_EQ(work.top, rect.top);
-    EXPECT_EQ(work.right - 74, ReadContactInt("a@example.com", "left"));
-    EXPECT_EQ(work.top, ReadContactInt("a@example.com", "top"));
+    EXPECT_EQ(work.right - 74, WindowOrigin(wnd).x);
+    EXPECT_EQ(work.top, WindowOrigin(wnd).y);
+    // Neither that move nor a later show, hide or change of order is the user's.
+    wnd.ShowWindow(SW_HIDE);
+    wnd.ShowWindow(SW_SHOW);
+    wnd.SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Repaint(wnd);
+    EXPECT_EQ(5000, ReadContactInt("a@example.com", "left"));
+    EXPECT_EQ(-3000, ReadContactInt("a@example.com", "top"));
+    EXPECT_EQ(74, ReadContactInt("a@example.com", "sizeX"));
+    EXPECT_EQ(5000, wnd.m_nLeft);
+    EXPECT_EQ(-3000, wnd.m_nTop);
+    // A monitor that shows the place again, as a wider display would show
+    // 5000: the window goes back there at the next paint.
+    wnd.m_nLeft = 600;
+    wnd.m_nTop = 300;
+    Repaint(wnd);
+    EXPECT_EQ(600, WindowOrigin(wnd).x);
+    EXPECT_EQ(300, WindowOrigin(wnd).y);
 
     // Tucked partly off the edges, as the user left them, at every paint.
     for (int left : {-30, 990}) {
@@ -129,6 +144,21 @@ TEST_F(PlacementTest, OnlyAPositionHardlyOnTheDesktopComesBackInside)
         EXPECT_EQ(left, WindowOrigin(*tucked->m_pWnd).x);
         EXPECT_EQ(left, ReadContactInt("b@example.com", "left"));
     }
+}
+
+TEST_F(PlacementTest, AWindowAsideForAProgramThatHasClosedStillMoves)
+{
+    auto record = MakeRecord("a@example.com", STATUS_ONLINE);
+    CContactWnd& wnd = *record->m_pWnd;
+    HWND hProgram = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                    nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hProgram);
+    wnd.StepAsideFor(hProgram);
+    DestroyWindow(hProgram);
+    wnd.ResizeToPercent(50);
+    EXPECT_EQ(42, WindowSize(wnd).cx);
+    EXPECT_EQ(42, ReadContactInt("a@example.com", "sizeX"));
+    EXPECT_TRUE(GetWindowLongA(wnd.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) << "on top, as stored";
 }
 
 TEST_F(PlacementTest, WindowsStayOnTopUnlessStoredOtherwise)

@@ -156,6 +156,26 @@ TEST_F(ShellTest, TheContactListShowsTheMessengersOwnList)
     EXPECT_EQ("Skylet", recorder.boxes[0].strCaption);
 }
 
+TEST_F(ShellTest, AFirstPollTakenAfterTheLogIsFilledLogsItsContactsAsTheFillWould)
+{
+    FakeMessenger messenger;
+    messenger.Add(L"bob@example.com", 0x02, L"Bob");
+    messenger.Add(L"carol@example.com", 0x22, L"Carol");
+    FirstPoll(0);
+    PollCycle(nullptr, 0, 0, 0);
+    char text[1024] = "";
+    GetDlgItemTextA(m_pDlg->m_hWnd, IDC_LOG, text, sizeof(text));
+    const std::string log = text;
+    auto once = [&log](const char* pszName) {
+        return log.find(pszName) == log.rfind(pszName) && log.find(pszName) != std::string::npos;
+    };
+    ASSERT_EQ(0u, log.find(STATUS_LOG_WELCOME));
+    EXPECT_TRUE(once("Bob")) << "once, and nothing more at the next poll";
+    EXPECT_TRUE(once("Carol"));
+    EXPECT_LT(log.find("Bob"), log.find("Carol")) << "in list order";
+    EXPECT_NE(std::string::npos, log.find("Carol" + std::string(23, ' ') + "Away"));
+}
+
 TEST_F(ShellTest, TheProgramStartsWithWindowsFromWhereverItLives)
 {
     char path[MAX_PATH] = "";

@@ -85,6 +85,9 @@ const DirectiveForm kDirectiveForms[] = {
     {"nocollection", nullptr, &FailurePlan::m_bNoCollection, nullptr},
     {"nocontact", "item", nullptr, &FailurePlan::m_noContactItem},
     {"exit", "item", nullptr, &FailurePlan::m_exitItem},
+    {"hang", "create", &FailurePlan::m_bHangCreate, nullptr},
+    {"hang", "im", &FailurePlan::m_bHangIm, nullptr},
+    {"hang", "item", nullptr, &FailurePlan::m_hangItem},
 };
 
 // Reads the directive after its "!"; an empty result means it was applied.

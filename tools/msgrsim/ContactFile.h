@@ -33,11 +33,14 @@ struct FailurePlan {
     bool m_bFailCount = false;      // !fail count
     bool m_bFailIm = false;         // !fail im
     bool m_bNullIm = false;         // !null im
+    bool m_bHangCreate = false;     // !hang create
+    bool m_bHangIm = false;         // !hang im
     std::set<long> m_failItem;      // !fail item N
     std::set<long> m_nullItem;      // !null item N
     std::set<long> m_noContactItem; // !nocontact item N
     std::set<long> m_failSignin;    // !fail signin N
     std::set<long> m_exitItem;      // !exit item N
+    std::set<long> m_hangItem;      // !hang item N
 };
 
 // What one messenger object serves: a snapshot of the file.

@@ -35,6 +35,17 @@ bool Has(const std::set<long>& indexes, long nIndex)
 
 } // namespace
 
+void HangWhileAsked(const MessengerData& data, bool (*pAsked)(const FailurePlan&))
+{
+    AppendLineToFile(ExchangeLogPath(data.m_strContactFile), "hang " + data.m_pList->m_strMark);
+    // The file as it reads now, not the last good list: a file that is gone
+    // asks for nothing.
+    std::string strText;
+    while (ReadTextFile(data.m_strContactFile, strText)
+           && pAsked(ParseContactText(strText).m_list.m_failures))
+        Sleep(100);
+}
+
 MessengerData::MessengerData(std::shared_ptr<const ContactList> pList, std::string strContactFile)
     : m_pList(std::move(pList)), m_strContactFile(std::move(strContactFile))
 {
@@ -69,6 +80,8 @@ HRESULT CMessenger::InstantMessage(VARIANT vContact, IDispatch** ppConversation)
         std::cerr << strLog << ": cannot note the conversation (error " << GetLastError() << ")\n";
 
     const FailurePlan& failures = m_pData->m_pList->m_failures;
+    if (failures.m_bHangIm)
+        HangWhileAsked(*m_pData, [](const FailurePlan& plan) { return plan.m_bHangIm; });
     if (failures.m_bFailIm)
         return E_FAIL;
     if (!failures.m_bNullIm)
@@ -123,6 +136,8 @@ HRESULT CContactCollection::Item(long nIndex, IDispatch** ppContact)
         CServerLifetime::Instance().RevokeClassObject();
         TerminateProcess(GetCurrentProcess(), 3);
     }
+    if (Has(failures.m_hangItem, nIndex))
+        HangWhileAsked(*m_pData, [](const FailurePlan& plan) { return !plan.m_hangItem.empty(); });
     if (Has(failures.m_failItem, nIndex))
         return E_FAIL;
     if (Has(failures.m_nullItem, nIndex))

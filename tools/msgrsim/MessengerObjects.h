@@ -28,6 +28,12 @@ struct MessengerData {
 };
 using MessengerDataPtr = std::shared_ptr<const MessengerData>;
 
+// A messenger that hangs: the server's one thread stops, dispatching
+// nothing, so that every call of every client waits, until the contact file
+// no longer asks for the hang, or is gone. Notes "hang <mark>" in the
+// exchange log when it starts, so that a test knows the client is caught.
+void HangWhileAsked(const MessengerData& data, bool (*pAsked)(const FailurePlan&));
+
 // The part every object of the server shares: reference counting, a place
 // in the server's object count, and IDispatch answered from the type
 // library's description of the interface (none for a bare IDispatch). The

@@ -50,6 +50,8 @@ public:
         auto pData = std::make_shared<MessengerData>(m_source.Load(strContactFile, strErrors),
                                                      strContactFile);
         std::cerr << strErrors;
+        if (pData->m_pList->m_failures.m_bHangCreate)
+            HangWhileAsked(*pData, [](const FailurePlan& plan) { return plan.m_bHangCreate; });
         if (pData->m_pList->m_failures.m_bFailCreate)
             return E_FAIL;
         // The messenger's objects hold the library by a reference of their
