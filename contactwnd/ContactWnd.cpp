@@ -32,8 +32,8 @@ COLORREF BorderColor(int nStatus)
 
 } // namespace
 
-void DrawContactName(HDC hDC, const std::string& strName, RECT rect, UINT nFormat,
-                     COLORREF crText, COLORREF crBackground, bool bTransparentBackground)
+void DrawContactName(HDC hDC, const std::string& strName, RECT rect, UINT nFormat, COLORREF crText,
+                     COLORREF crBackground, bool bTransparentBackground)
 {
     CFontHandle font(CreatePointFont(90, "MS Sans Serif", hDC));
     CSelectObject selectFont(hDC, font.Get());

@@ -57,8 +57,8 @@ extern bool g_bFirstPlacement;
 
 // Draws a name in the font, background mode and colours of the contacts'
 // names: the windows' and the name colour dialog's sample alike.
-void DrawContactName(HDC hDC, const std::string& strName, RECT rect, UINT nFormat,
-                     COLORREF crText, COLORREF crBackground, bool bTransparentBackground);
+void DrawContactName(HDC hDC, const std::string& strName, RECT rect, UINT nFormat, COLORREF crText,
+                     COLORREF crBackground, bool bTransparentBackground);
 
 // The free-standing desktop window of one contact, and the in-memory home
 // of the contact's settings. Created visible by its constructor; its paint
@@ -211,7 +211,8 @@ private:
 // Each stored setting of a contact's window with the value that holds it,
 // in the order the window reads them. visit(field, value).
 inline constexpr auto ForEachContactSetting = [](auto visit) {
-#define CONTACT_SETTINGS_VISIT(field, Kind, ...) visit(&CContactWnd::field, Settings::Kind{__VA_ARGS__});
+#define CONTACT_SETTINGS_VISIT(field, Kind, ...)                                                   \
+    visit(&CContactWnd::field, Settings::Kind{__VA_ARGS__});
     SETTINGS_CONTACT_VALUES(CONTACT_SETTINGS_VISIT)
 #undef CONTACT_SETTINGS_VISIT
 };

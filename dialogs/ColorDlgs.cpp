@@ -166,6 +166,6 @@ void CNameColorDlg::DrawPreview(HDC hDC)
     m_btnBackgroundColor.EnableWindow(!m_bTransparentBackground);
     // Not clipped to its rectangle: where the font is wider (more dots per
     // inch), the whole sample still shows in the room right of it.
-    DrawContactName(hDC, kNameSample, kNameSampleRect, DT_SINGLELINE | DT_NOCLIP,
-                    m_crForeground, m_crBackground, m_bTransparentBackground != FALSE);
+    DrawContactName(hDC, kNameSample, kNameSampleRect, DT_SINGLELINE | DT_NOCLIP, m_crForeground,
+                    m_crBackground, m_bTransparentBackground != FALSE);
 }

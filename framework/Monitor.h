@@ -7,7 +7,7 @@
 // An area of a monitor: its work area (the desktop without the taskbar and
 // other docked bars) or its whole area. None when the system reports none.
 inline std::optional<RECT> MonitorArea(HMONITOR hMonitor,
-                                      RECT MONITORINFO::*pArea = &MONITORINFO::rcWork)
+                                       RECT MONITORINFO::*pArea = &MONITORINFO::rcWork)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);

@@ -15,7 +15,7 @@ struct DefaultSettingsData {
     // right after the first, where the main window reads "StartWithWindows".
     void Load(const std::function<void()>& afterClickThrough = nullptr);
 
-#define DEFAULT_SETTINGS_FIELD(field, Kind, ...) \
+#define DEFAULT_SETTINGS_FIELD(field, Kind, ...)                                                   \
     Settings::Kind::Type field = Settings::Default::field.defaultValue;
     SETTINGS_DEFAULT_VALUES(DEFAULT_SETTINGS_FIELD)
 #undef DEFAULT_SETTINGS_FIELD
@@ -26,7 +26,7 @@ extern DefaultSettingsData DefaultSettings;
 // Each field of DefaultSettings with the "_Default" value it holds, in the
 // order of the fields. visit(field, value).
 inline constexpr auto ForEachDefaultSetting = [](auto visit) {
-#define DEFAULT_SETTINGS_VISIT(field, ...) \
+#define DEFAULT_SETTINGS_VISIT(field, ...)                                                         \
     visit(&DefaultSettingsData::field, Settings::Default::field);
     SETTINGS_DEFAULT_VALUES(DEFAULT_SETTINGS_VISIT)
 #undef DEFAULT_SETTINGS_VISIT

@@ -53,29 +53,29 @@ inline constexpr IntValue DisplayRules{"displayRules", RULE_HIDE_ONLY_WHEN_OFFLI
 // The values that DefaultSettings holds, each stated once, in the order
 // they are read: the field and constant, the kind, the name, the default.
 // DefaultSettingsData, its loading and every store of a default expand it.
-#define SETTINGS_DEFAULT_VALUES(X)                                                         \
-    X(clickThrough, BoolValue, "clickThrough", false)                                      \
-    X(OnlineBorderColor, ColorValue, "OnlineBorderColor", 0x0000C500)                      \
-    X(OfflineBorderColor, ColorValue, "OfflineBorderColor", 0x00808080)                    \
-    X(BusyBorderColor, ColorValue, "BusyBorderColor", 0x000000FF)                          \
-    X(AwayBorderColor, ColorValue, "AwayBorderColor", 0x00007FFF)                          \
-    X(HideBorder, BoolValue, "HideBorder", true)                                           \
-    X(NameForegroundColor, ColorValue, "NameForegroundColor", 0x00000000)                  \
-    X(NameBackgroundColor, ColorValue, "NameBackgroundColor", 0x0000FFFF)                  \
-    X(NameTransparentBackground, BoolValue, "NameTransparentBackground", false)            \
-    X(PlayOnlineSoundAlert, BoolValue, "PlayOnlineSoundAlert", true)                       \
-    X(PlayOfflineSoundAlert, BoolValue, "PlayOfflineSoundAlert", true)                     \
-    X(PlayChangeSoundAlert, BoolValue, "PlayChangeSoundAlert", false)                      \
-    X(UseDefaultOnlineSoundAlert, BoolValue, "UseDefaultOnlineSoundAlert", true)           \
-    X(UseDefaultOfflineSoundAlert, BoolValue, "UseDefaultOfflineSoundAlert", true)         \
-    X(UseDefaultChangeSoundAlert, BoolValue, "UseDefaultChangeSoundAlert", true)           \
-    X(CustomOnlineSoundAlert, StringValue, "CustomOnlineSoundAlert", "")                   \
-    X(CustomOfflineSoundAlert, StringValue, "CustomOfflineSoundAlert", "")                 \
-    X(CustomChangeSoundAlert, StringValue, "CustomChangeSoundAlert", "")                   \
-    X(UseSpeechOnline, BoolValue, "UseSpeechOnline", true)                                 \
-    X(UseSpeechOffline, BoolValue, "UseSpeechOffline", true)                               \
-    X(UseSpeechChange, BoolValue, "UseSpeechChange", true)                                 \
-    /* 1 says the name and the status; any other value the name alone. */                 \
+#define SETTINGS_DEFAULT_VALUES(X)                                                                 \
+    X(clickThrough, BoolValue, "clickThrough", false)                                              \
+    X(OnlineBorderColor, ColorValue, "OnlineBorderColor", 0x0000C500)                              \
+    X(OfflineBorderColor, ColorValue, "OfflineBorderColor", 0x00808080)                            \
+    X(BusyBorderColor, ColorValue, "BusyBorderColor", 0x000000FF)                                  \
+    X(AwayBorderColor, ColorValue, "AwayBorderColor", 0x00007FFF)                                  \
+    X(HideBorder, BoolValue, "HideBorder", true)                                                   \
+    X(NameForegroundColor, ColorValue, "NameForegroundColor", 0x00000000)                          \
+    X(NameBackgroundColor, ColorValue, "NameBackgroundColor", 0x0000FFFF)                          \
+    X(NameTransparentBackground, BoolValue, "NameTransparentBackground", false)                    \
+    X(PlayOnlineSoundAlert, BoolValue, "PlayOnlineSoundAlert", true)                               \
+    X(PlayOfflineSoundAlert, BoolValue, "PlayOfflineSoundAlert", true)                             \
+    X(PlayChangeSoundAlert, BoolValue, "PlayChangeSoundAlert", false)                              \
+    X(UseDefaultOnlineSoundAlert, BoolValue, "UseDefaultOnlineSoundAlert", true)                   \
+    X(UseDefaultOfflineSoundAlert, BoolValue, "UseDefaultOfflineSoundAlert", true)                 \
+    X(UseDefaultChangeSoundAlert, BoolValue, "UseDefaultChangeSoundAlert", true)                   \
+    X(CustomOnlineSoundAlert, StringValue, "CustomOnlineSoundAlert", "")                           \
+    X(CustomOfflineSoundAlert, StringValue, "CustomOfflineSoundAlert", "")                         \
+    X(CustomChangeSoundAlert, StringValue, "CustomChangeSoundAlert", "")                           \
+    X(UseSpeechOnline, BoolValue, "UseSpeechOnline", true)                                         \
+    X(UseSpeechOffline, BoolValue, "UseSpeechOffline", true)                                       \
+    X(UseSpeechChange, BoolValue, "UseSpeechChange", true)                                         \
+    /* 1 says the name and the status; any other value the name alone. */                          \
     X(SayNameOnly, IntValue, "SayNameOnly", 1)
 
 #define SETTINGS_DECLARE_VALUE(Name, Kind, ...) inline constexpr Kind Name{__VA_ARGS__};
@@ -97,24 +97,24 @@ inline constexpr IntValue Transparency{"transparency", 100};
 // default. A placed value's default is decided at the read: the next free
 // cell of the placement grid for "left" and "top", the current "_Default"
 // "displayRules" for "displayRule".
-#define SETTINGS_CONTACT_VALUES(X)                                                         \
-    X(m_nLeft, PlacedIntValue, "left")                                                     \
-    X(m_nTop, PlacedIntValue, "top")                                                       \
-    X(m_nSizeX, IntValue, "sizeX", 74)                                                     \
-    X(m_nSizeY, IntValue, "sizeY", 74)                                                     \
-    X(m_bStayOnTop, BoolValue, "stayOnTop", true)                                          \
-    X(m_bShowName, BoolValue, "showName", true)                                            \
-    X(m_bShowStatusBorder, BoolValue, "showStatusBorder", true)                            \
-    X(m_bShowPhoto, BoolValue, "showPhoto", true)                                          \
-    X(m_bSoundAlertWhenOffline, BoolValue, "soundAlertWhenOffline", true)                  \
-    X(m_bSoundAlertWhenOnline, BoolValue, "soundAlertWhenOnline", true)                    \
-    X(m_bSoundAlertWhenStatusChanges, BoolValue, "soundAlertWhenStatusChanges", false)     \
-    X(m_bUseSpeechOnline, BoolValue, "UseSpeechOnline", true)                              \
-    X(m_bUseSpeechOffline, BoolValue, "UseSpeechOffline", true)                            \
-    X(m_bUseSpeechChange, BoolValue, "UseSpeechChange", true)                              \
-    X(m_bUseDefaultSpeechRules, BoolValue, "useDefaultSpeechRules", true)                  \
-    X(m_bUseDefaultSoundRules, BoolValue, "useDefaultSoundRules", true)                    \
-    X(m_bUseDefaultDisplayRules, BoolValue, "useDefaultDisplayRules", true)                \
+#define SETTINGS_CONTACT_VALUES(X)                                                                 \
+    X(m_nLeft, PlacedIntValue, "left")                                                             \
+    X(m_nTop, PlacedIntValue, "top")                                                               \
+    X(m_nSizeX, IntValue, "sizeX", 74)                                                             \
+    X(m_nSizeY, IntValue, "sizeY", 74)                                                             \
+    X(m_bStayOnTop, BoolValue, "stayOnTop", true)                                                  \
+    X(m_bShowName, BoolValue, "showName", true)                                                    \
+    X(m_bShowStatusBorder, BoolValue, "showStatusBorder", true)                                    \
+    X(m_bShowPhoto, BoolValue, "showPhoto", true)                                                  \
+    X(m_bSoundAlertWhenOffline, BoolValue, "soundAlertWhenOffline", true)                          \
+    X(m_bSoundAlertWhenOnline, BoolValue, "soundAlertWhenOnline", true)                            \
+    X(m_bSoundAlertWhenStatusChanges, BoolValue, "soundAlertWhenStatusChanges", false)             \
+    X(m_bUseSpeechOnline, BoolValue, "UseSpeechOnline", true)                                      \
+    X(m_bUseSpeechOffline, BoolValue, "UseSpeechOffline", true)                                    \
+    X(m_bUseSpeechChange, BoolValue, "UseSpeechChange", true)                                      \
+    X(m_bUseDefaultSpeechRules, BoolValue, "useDefaultSpeechRules", true)                          \
+    X(m_bUseDefaultSoundRules, BoolValue, "useDefaultSoundRules", true)                            \
+    X(m_bUseDefaultDisplayRules, BoolValue, "useDefaultDisplayRules", true)                        \
     X(m_nDisplayRule, PlacedIntValue, "displayRule")
 
 } // namespace Contact
