@@ -243,8 +243,8 @@ int main(int argc, char** argv)
     WriteContacts(contacts.Path(), nullptr);
     SwitchAlertsOff();
 
-    std::printf("AnswerBench: %s, %d contacts, probes every %lu ms for %lu s\n", strExe.c_str(),
-                kContacts, kProbeEveryMs, kMeasureMs / 1000);
+    std::printf("AnswerBench, %s: %s, %d contacts, probes every %lu ms for %lu s\n", BuildName(),
+                strExe.c_str(), kContacts, kProbeEveryMs, kMeasureMs / 1000);
     Skylet skylet(strExe);
     HWND hMain = nullptr;
     if (!skylet.Started()

@@ -32,8 +32,12 @@ BenchApp::BenchApp(const char* pszProfile)
     SetDisplayName("Skylet");
     m_hInstance = GetModuleHandleA(nullptr);
     SHDeleteKeyA(HKEY_CURRENT_USER, kBenchKey);
-    // Figures of the 32-bit and the 64-bit build are not comparable: each names its own.
-    std::printf("%s, %s build\n", pszProfile, sizeof(void*) == 8 ? "64-bit (x86_64)" : "32-bit (i686)");
+    std::printf("%s, %s\n", pszProfile, BuildName());
+}
+
+const char* BuildName()
+{
+    return sizeof(void*) == 8 ? "64-bit build (x86_64)" : "32-bit build (i686)";
 }
 
 BenchApp::~BenchApp()

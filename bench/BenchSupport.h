@@ -17,6 +17,10 @@ public:
     ~BenchApp() override;
 };
 
+// The build the figures are of. Figures of the 32-bit and the 64-bit build
+// are not comparable: each benchmark names its own.
+const char* BuildName();
+
 // Milliseconds since an arbitrary start, to a microsecond or better.
 double NowMs();
 

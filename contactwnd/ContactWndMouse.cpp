@@ -1,6 +1,7 @@
 // Moving, sizing, position persistence and the conversation of a contact window.
 #include "contactwnd/ContactWnd.h"
 
+#include "core/ContactHold.h"
 #include "core/ContactRecord.h"
 #include "core/MessengerExchange.h"
 #include "framework/MessageBox.h"
@@ -275,8 +276,11 @@ void CContactWnd::StartConversation()
     auto pHadMessenger = std::make_shared<std::atomic<bool>>(false);
     const auto settle = [hWnd = m_hWnd, strRefused](InstantMessageResult result) {
         s_bRequestOut = false;
-        if (result == InstantMessageResult::Refused)
-            ShowMessageBox(IsWindow(hWnd) ? hWnd : nullptr, strRefused.c_str(), nullptr, MB_OK);
+        if (result != InstantMessageResult::Refused)
+            return;
+        // The box belongs to the window: its record stays while the box is open.
+        const ContactHold hold;
+        ShowMessageBox(IsWindow(hWnd) ? hWnd : nullptr, strRefused.c_str(), nullptr, MB_OK);
     };
     RunMessengerExchange<InstantMessageResult>(
         [strSigninName = m_pContact->m_strSigninName, pHadMessenger] {

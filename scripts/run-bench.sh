@@ -15,5 +15,7 @@ done
 log "StepAsideBench"
 wine "$BUILD_DIR/bench/StepAsideBench.exe" \
     "$(windows_path "$BUILD_DIR/tests/support/FullScreenWindow.exe")"
+log "AnswerBench"
+wine "$BUILD_DIR/bench/AnswerBench.exe"
 log "SoakBench"
 wine "$BUILD_DIR/bench/SoakBench.exe" "${SOAK_CYCLES:-1000}"

@@ -14,16 +14,6 @@ constexpr DWORD kStartMs = 20000;
 // A poll every five seconds, and a simulator that may first have to start.
 constexpr DWORD kNextPollMs = 15000;
 
-// The message box that a window shows, by its caption and owner.
-HWND BoxOwnedBy(HWND hOwner)
-{
-    HWND hBox = nullptr;
-    while ((hBox = FindWindowExA(nullptr, hBox, "#32770", "Skylet")) != nullptr)
-        if (GetWindow(hBox, GW_OWNER) == hOwner && IsWindowVisible(hBox))
-            return hBox;
-    return nullptr;
-}
-
 class FaultMatrixTest : public testing::Test {
 protected:
     void SetUp() override
@@ -71,7 +61,7 @@ TEST_F(FaultMatrixTest, AMessengerFailingForTheWholeListChangesNothingUntilItRec
          {"!fail create", "!fail contacts", "!null contacts", "!nocollection", "!fail count"}) {
         ++round;
         m_simulator.Write(Contacts(round, directive));
-        ASSERT_TRUE(m_simulator.WaitForExchange(kNextPollMs)) << directive;
+        ASSERT_TRUE(m_simulator.WaitForPollTaken(kNextPollMs)) << directive;
         const std::string log = skylet.LogText();
         EXPECT_EQ(round, Count(log, "Alice")) << directive << ": no change read";
         EXPECT_EQ(round, Count(log, "Bob")) << directive;
@@ -139,9 +129,10 @@ TEST_F(FaultMatrixTest, AListEmptiedDuringAMessageBoxOrADragWaitsForItsEnd)
 
     PostMessageA(hBob, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
     HWND hBox = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (hBox = BoxOwnedBy(hBob)) != nullptr; }, kNextPollMs));
+    ASSERT_TRUE(
+        WaitUntil([&] { return (hBox = MessageBoxOwnedBy(hBob)) != nullptr; }, kNextPollMs));
     m_simulator.Write({});
-    ASSERT_TRUE(m_simulator.WaitForExchange(kNextPollMs));
+    ASSERT_TRUE(m_simulator.WaitForPollTaken(kNextPollMs));
     EXPECT_TRUE(IsWindow(hBob)) << "kept while its message box is open";
     PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(hBob); }, kNextPollMs));
@@ -161,7 +152,7 @@ TEST_F(FaultMatrixTest, AListEmptiedDuringAMessageBoxOrADragWaitsForItsEnd)
                         + MoveTo(start.x + 40, start.y - 30));
     ASSERT_TRUE(drag.Pressed());
     m_simulator.Write({});
-    ASSERT_TRUE(m_simulator.WaitForExchange(kNextPollMs));
+    ASSERT_TRUE(m_simulator.WaitForPollTaken(kNextPollMs));
     EXPECT_TRUE(IsWindow(hBob)) << "kept while it is dragged";
     ASSERT_TRUE(drag.Release(MoveTo(start.x + 80, start.y - 60) + "; sleep 0.2; xdotool mouseup 1; "
                              + MoveTo(700, 300)));

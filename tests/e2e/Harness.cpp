@@ -230,6 +230,7 @@ Simulator::~Simulator()
 
 void Simulator::Write(const std::vector<std::string>& lines)
 {
+    m_lastLines = lines;
     std::vector<std::string> marked = {"# write " + std::to_string(++m_nWrites)};
     marked.insert(marked.end(), lines.begin(), lines.end());
     // A poll may read at any moment: the list is written beside the file and
@@ -242,6 +243,14 @@ void Simulator::Write(const std::vector<std::string>& lines)
 bool Simulator::WaitForExchange(DWORD dwTimeoutMs) const
 {
     return WaitForExchangeLine("done", dwTimeoutMs);
+}
+
+bool Simulator::WaitForPollTaken(DWORD dwTimeoutMs)
+{
+    if (!WaitForExchange(dwTimeoutMs))
+        return false;
+    Write(std::vector<std::string>(m_lastLines));
+    return WaitForExchange(dwTimeoutMs);
 }
 
 bool Simulator::WaitForRead(DWORD dwTimeoutMs) const

@@ -73,6 +73,11 @@ public:
     // Waits until a whole exchange with the messenger, a poll of Skylet's,
     // has served the list as last written; false on timeout.
     bool WaitForExchange(DWORD dwTimeoutMs) const;
+    // Waits until a poll that read the list as last written has been wholly
+    // taken by Skylet, which reads the list on a thread of its own and takes
+    // it later: the list written anew is served only to a later poll, and
+    // Skylet starts none before the one before it is taken. False on timeout.
+    bool WaitForPollTaken(DWORD dwTimeoutMs);
     // Waits until the messenger hangs (a "!hang" directive) in an exchange
     // that read the list as last written; false on timeout.
     bool WaitForHang(DWORD dwTimeoutMs) const;
@@ -90,6 +95,7 @@ private:
     std::string m_strFolder;
     std::string m_strFile;
     int m_nWrites = 0;
+    std::vector<std::string> m_lastLines;
 };
 
 // The stand-in voice's settings for one test (tests/support/StandInVoice.h):

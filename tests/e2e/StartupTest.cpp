@@ -32,7 +32,7 @@ TEST_F(StartupTest, ContactsPresentAtStartAppearAndAreLoggedOnce)
     ASSERT_TRUE(WaitUntil([&] { return Count(skylet.LogText(), "    \r\n\r") == 3; }, kStartMs));
     // Once, after a poll of the timer too: the same list written anew.
     m_simulator.Write(contacts);
-    ASSERT_TRUE(m_simulator.WaitForExchange(kNextPollMs)) << "a poll of the timer";
+    ASSERT_TRUE(m_simulator.WaitForPollTaken(kNextPollMs)) << "a poll of the timer";
 
     const std::string log = skylet.LogText();
     EXPECT_EQ(0u, log.find("Welcome to Skylet 1.0 !\r\n    \r\n\r"));
@@ -78,7 +78,7 @@ TEST_F(StartupTest, WithoutAMessengerOnlyTheWelcomeLineIsLogged)
     // first poll: only a poll of the timer, which the running message loop
     // dispatches, comes after its log is written.
     m_simulator.Write(failing);
-    ASSERT_TRUE(m_simulator.WaitForExchange(kNextPollMs)) << "a poll of the timer";
+    ASSERT_TRUE(m_simulator.WaitForPollTaken(kNextPollMs)) << "a poll of the timer";
     EXPECT_TRUE(skylet.ContactWindows().empty());
     EXPECT_EQ("Welcome to Skylet 1.0 !\r\n", skylet.LogText());
 

@@ -88,7 +88,7 @@ TEST(TrayTest, TheTrayIconBringsTheLogBackAndItsMenuQuits)
     // The same list written anew: the poll awaited is a later one than the
     // poll that logged the change.
     simulator.Write(bobBusy);
-    ASSERT_TRUE(simulator.WaitForExchange(kNextPollMs)) << "another poll, with nothing new";
+    ASSERT_TRUE(simulator.WaitForPollTaken(kNextPollMs)) << "another poll, with nothing new";
     EXPECT_EQ(3, LogEntries(skylet.LogText()));
 
     // Out of the way again, then the real pointer: a right click on the
