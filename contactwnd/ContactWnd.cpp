@@ -243,6 +243,19 @@ void CContactWnd::StepAsideFor(HWND hFullScreen)
     Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void CContactWnd::KeepBelowProgram()
+{
+    if (!m_hSteppedAsideFor || !::IsWindow(m_hSteppedAsideFor))
+        return;
+    for (HWND hAbove = GetWindow(m_hSteppedAsideFor, GW_HWNDPREV); hAbove;
+         hAbove = GetWindow(hAbove, GW_HWNDPREV)) {
+        if (hAbove == m_hWnd) {
+            Place(0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return;
+        }
+    }
+}
+
 void CContactWnd::StepBack()
 {
     if (!m_hSteppedAsideFor)

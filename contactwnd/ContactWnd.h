@@ -119,6 +119,9 @@ public:
     // On top again, when it stepped aside.
     void StepBack();
     bool IsSteppedAside() const { return m_hSteppedAsideFor != nullptr; }
+    // Puts a window aside back below its program when something (a show or
+    // hide, which Wine answers by raising the window) has put it above.
+    void KeepBelowProgram();
 
     // The stored settings, loaded at initialisation in the order, and with
     // the values and defaults, of the list in settings/RegistryLayout.h;

@@ -11,8 +11,10 @@ void CFullScreenWatch::Check()
     RECT rcForeground = {};
     GetClientRect(hForeground, &rcForeground);
     MapWindowPoints(hForeground, nullptr, reinterpret_cast<POINT*>(&rcForeground), 2);
-    if (hForeground == m_hForeground && EqualRect(&rcForeground, &m_rcForeground))
+    if (hForeground == m_hForeground && EqualRect(&rcForeground, &m_rcForeground)) {
+        ForEachContactWindow([](CContactWnd& wnd) { wnd.KeepBelowProgram(); });
         return;
+    }
     m_hForeground = hForeground;
     m_rcForeground = rcForeground;
 

@@ -46,6 +46,14 @@ protected:
                 return hWnd != nullptr;
             },
             kStartMs);
+        // A window shows during the first poll, before start-up has made the
+        // main window: the pointer waits until start-up is over, as a drag
+        // read late loses its release to the window under the pointer.
+        DWORD_PTR result = 0;
+        if (!WaitUntil([&] { return skylet.MainWindow() != nullptr; }, kStartMs)
+            || !SendMessageTimeoutA(skylet.MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000,
+                                    &result))
+            return nullptr;
         return hWnd;
     }
 

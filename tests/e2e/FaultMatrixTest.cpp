@@ -20,19 +20,7 @@ protected:
     {
         ClearSkyletSettings();
         SetCursorPos(700, 300);
-        m_simulator.Write(Contacts(0));
-    }
-
-    // Alice is item 0 of the messenger's list, Bob item 1; each round turns
-    // both to the other of online and busy.
-    std::vector<std::string> Contacts(int nRound, const std::string& strDirective = "") const
-    {
-        const char* status = nRound % 2 ? "busy" : "online";
-        std::vector<std::string> lines = {std::string("alice@example.com ") + status + " Alice",
-                                          std::string("bob@example.com ") + status + " Bob"};
-        if (!strDirective.empty())
-            lines.insert(lines.begin(), strDirective);
-        return lines;
+        m_simulator.Write(AliceAndBob(0));
     }
 
     // Alice and Bob online, each with a window and a log line.
@@ -60,7 +48,7 @@ TEST_F(FaultMatrixTest, AMessengerFailingForTheWholeListChangesNothingUntilItRec
     for (const char* directive :
          {"!fail create", "!fail contacts", "!null contacts", "!nocollection", "!fail count"}) {
         ++round;
-        m_simulator.Write(Contacts(round, directive));
+        m_simulator.Write(AliceAndBob(round, directive));
         ASSERT_TRUE(m_simulator.WaitForPollTaken(kNextPollMs)) << directive;
         const std::string log = skylet.LogText();
         EXPECT_EQ(round, Count(log, "Alice")) << directive << ": no change read";
@@ -68,7 +56,7 @@ TEST_F(FaultMatrixTest, AMessengerFailingForTheWholeListChangesNothingUntilItRec
         EXPECT_EQ(windows, skylet.ContactWindows()) << directive << ": no window lost";
         ASSERT_TRUE(skylet.Running()) << directive;
 
-        m_simulator.Write(Contacts(round));
+        m_simulator.Write(AliceAndBob(round));
         EXPECT_TRUE(WaitUntil(
             [&] {
                 const std::string after = skylet.LogText();
@@ -91,18 +79,18 @@ TEST_F(FaultMatrixTest, AContactThatCannotBeReadWaitsWhileTheOthersGoOn)
     for (const char* directive :
          {"!fail item 1", "!null item 1", "!nocontact item 1", "!fail signin 1", "!exit item 1"}) {
         ++round;
-        m_simulator.Write(Contacts(round, directive));
+        m_simulator.Write(AliceAndBob(round, directive));
         ASSERT_TRUE(
             WaitUntil([&] { return Count(skylet.LogText(), "Alice") == round + 1; }, kNextPollMs))
             << directive << ": Alice's change is read";
         // Bob is item 1, asked for after Alice's line: the poll is over once
         // a later one reads the list, written anew.
-        m_simulator.Write(Contacts(round, directive));
+        m_simulator.Write(AliceAndBob(round, directive));
         ASSERT_TRUE(m_simulator.WaitForRead(kNextPollMs)) << directive;
         EXPECT_EQ(round, Count(skylet.LogText(), "Bob")) << directive << ": Bob's is not";
         EXPECT_EQ(windows, skylet.ContactWindows()) << directive << ": no window lost";
 
-        m_simulator.Write(Contacts(round));
+        m_simulator.Write(AliceAndBob(round));
         EXPECT_TRUE(
             WaitUntil([&] { return Count(skylet.LogText(), "Bob") == round + 1; }, kNextPollMs))
             << directive << ": Bob's change once he can be read";

@@ -24,18 +24,6 @@ bool Answers(HWND hWnd)
     return SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0;
 }
 
-// Alice is item 0 of the messenger's list, Bob item 1; each round turns
-// both to the other of online and busy.
-std::vector<std::string> Contacts(int nRound, const std::string& strDirective = "")
-{
-    const char* status = nRound % 2 ? "busy" : "online";
-    std::vector<std::string> lines = {std::string("alice@example.com ") + status + " Alice",
-                                      std::string("bob@example.com ") + status + " Bob"};
-    if (!strDirective.empty())
-        lines.insert(lines.begin(), strDirective);
-    return lines;
-}
-
 bool LoggedRounds(const SkyletProcess& skylet, int nRounds)
 {
     const std::string log = skylet.LogText();
@@ -51,7 +39,7 @@ protected:
 
 TEST_F(HangTest, AHungMessengerHoldsNothingAndIsReadAgainOnceItAnswers)
 {
-    m_simulator.Write(Contacts(0));
+    m_simulator.Write(AliceAndBob(0));
     SkyletProcess skylet;
     ASSERT_TRUE(WaitUntil([&] { return LoggedRounds(skylet, 1); }, kStartMs));
     const std::vector<HWND> windows = skylet.ContactWindows();
@@ -60,7 +48,7 @@ TEST_F(HangTest, AHungMessengerHoldsNothingAndIsReadAgainOnceItAnswers)
     int round = 0;
     for (const char* directive : {"!hang create", "!hang item 1"}) {
         ++round;
-        m_simulator.Write(Contacts(round, directive));
+        m_simulator.Write(AliceAndBob(round, directive));
         ASSERT_TRUE(m_simulator.WaitForHang(kNextPollMs)) << directive;
         EXPECT_TRUE(Answers(hMain)) << directive;
         PostMessageA(hMain, WM_USER + 1, 1, WM_RBUTTONDOWN);
@@ -72,15 +60,15 @@ TEST_F(HangTest, AHungMessengerHoldsNothingAndIsReadAgainOnceItAnswers)
         EXPECT_EQ(windows, skylet.ContactWindows()) << directive;
         EXPECT_TRUE(LoggedRounds(skylet, round)) << directive << ": nothing taken meanwhile";
 
-        m_simulator.Write(Contacts(round));
+        m_simulator.Write(AliceAndBob(round));
         EXPECT_TRUE(WaitUntil([&] { return LoggedRounds(skylet, round + 1); }, kNextPollMs))
             << directive << ": both changes once the messenger answers";
     }
 
-    m_simulator.Write(Contacts(round, "!hang item 1"));
+    m_simulator.Write(AliceAndBob(round, "!hang item 1"));
     ASSERT_TRUE(m_simulator.WaitForHang(kNextPollMs));
     EXPECT_TRUE(skylet.Quit(5000)) << "Quit ends the program in the middle of the hang";
-    m_simulator.Write(Contacts(round));
+    m_simulator.Write(AliceAndBob(round));
 }
 
 TEST_F(HangTest, AConversationRequestThatHangsCountsAsRefusedWithinItsLimit)

@@ -725,3 +725,13 @@ bool LeftoverFound()
 {
     return g_bLeftoverFound;
 }
+
+std::vector<std::string> AliceAndBob(int nRound, const std::string& strDirective)
+{
+    const char* status = nRound % 2 ? "busy" : "online";
+    std::vector<std::string> lines = {std::string("alice@example.com ") + status + " Alice",
+                                      std::string("bob@example.com ") + status + " Bob"};
+    if (!strDirective.empty())
+        lines.insert(lines.begin(), strDirective);
+    return lines;
+}

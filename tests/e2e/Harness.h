@@ -51,6 +51,10 @@ std::string MoveTo(int x, int y);
 // A window's centre on the screen.
 POINT Centre(HWND hWnd);
 
+// Alice is item 0 of the messenger's list, Bob item 1; each round turns
+// both to the other of online and busy. A directive, if any, comes first.
+std::vector<std::string> AliceAndBob(int nRound, const std::string& strDirective = "");
+
 // Empties the program's settings (HKCU\Software\KTRX70352846).
 void ClearSkyletSettings();
 int ReadSkyletInt(const std::string& strSection, const char* pszName, int nDefault);

@@ -282,7 +282,9 @@ TEST_F(LongRunTest, WindowsMadeDuringAFullScreenProgramGoBelowIt)
         {"bob@example.com online Bob", "carol@example.com away Carol"}};
     for (const std::vector<std::string>& list : lists) {
         m_simulator.Write(list);
-        ASSERT_TRUE(m_simulator.WaitForExchange(kPollMs));
+        // Judged once the poll is wholly taken: a message sent meanwhile may
+        // be answered between two new windows.
+        ASSERT_TRUE(m_simulator.WaitForPollTaken(kPollMs));
         ASSERT_TRUE(WaitUntil([&] { return skylet.ContactWindows().size() == list.size(); }, 5000));
         // Once the program has dealt with every message sent so far.
         DWORD_PTR result = 0;
