@@ -123,31 +123,16 @@ public:
     // hide, which Wine answers by raising the window) has put it above.
     void KeepBelowProgram();
 
-    // The stored settings, loaded at initialisation in the order, and with
-    // the values and defaults, of the list in settings/RegistryLayout.h;
-    // "transparency" is read by the constructor.
-    bool m_bSoundAlertWhenOffline{};
-    bool m_bSoundAlertWhenOnline{};
-    bool m_bSoundAlertWhenStatusChanges{};
-    bool m_bUseSpeechOffline{};
-    bool m_bUseSpeechOnline{};
-    bool m_bUseSpeechChange{};
-    bool m_bUseDefaultSpeechRules{};
-    bool m_bUseDefaultDisplayRules{};
-    bool m_bUseDefaultSoundRules{};
-    int m_nDisplayRule{};
-    bool m_bStayOnTop{};
-    bool m_bTooltipShown = false;
-    bool m_bShowName{};
-    bool m_bShowStatusBorder{};
-    bool m_bShowPhoto{};
-    // The place the user chose, as stored: the window may stand elsewhere
-    // for as long as that place is off the screen.
-    int m_nLeft{};
-    int m_nTop{};
-    int m_nSizeX{};
-    int m_nSizeY{};
+    // The stored settings, one field for each value of the list in
+    // settings/RegistryLayout.h, loaded at initialisation in its order;
+    // "transparency" is read by the constructor. m_nLeft and m_nTop are the
+    // place the user chose, as stored: the window may stand elsewhere for as
+    // long as that place is off the screen.
+#define CONTACT_SETTINGS_FIELD(field, Kind, ...) Settings::Kind::Type field{};
+    SETTINGS_CONTACT_VALUES(CONTACT_SETTINGS_FIELD)
+#undef CONTACT_SETTINGS_FIELD
     int m_nTransparency{};
+    bool m_bTooltipShown = false;
     ContactRecord* m_pContact;
     int m_nMenuFlags = 0;
     POINT m_ptMenu = {0, 0};

@@ -5,12 +5,7 @@
 
 namespace {
 
-BOOL SystemChooseColor(CHOOSECOLORA* pcc)
-{
-    return ChooseColorA(pcc);
-}
-
-CSeam<ColorChooserHandler> g_handler(SystemChooseColor);
+CSeam<ColorChooserHandler> g_handler([](CHOOSECOLORA* pcc) { return ChooseColorA(pcc); });
 
 } // namespace
 

@@ -10,12 +10,7 @@ namespace {
 // Room for paths longer than MAX_PATH, which the system's dialog can return.
 constexpr size_t kFileBufferSize = 4096;
 
-BOOL SystemGetOpenFileName(OPENFILENAMEA* pofn)
-{
-    return GetOpenFileNameA(pofn);
-}
-
-CSeam<OpenFileHandler> g_handler(SystemGetOpenFileName);
+CSeam<OpenFileHandler> g_handler([](OPENFILENAMEA* pofn) { return GetOpenFileNameA(pofn); });
 
 } // namespace
 

@@ -5,12 +5,10 @@
 
 namespace {
 
-int SystemMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType)
-{
+CSeam<MessageBoxHandler> g_handler([](HWND hOwner, const char* pszText, const char* pszCaption,
+                                      UINT nType) {
     return MessageBoxA(hOwner, pszText, pszCaption, nType);
-}
-
-CSeam<MessageBoxHandler> g_handler(SystemMessageBox);
+});
 
 } // namespace
 

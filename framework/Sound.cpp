@@ -6,12 +6,9 @@
 
 namespace {
 
-BOOL SystemPlaySound(const char* pszSound, HMODULE hModule, DWORD dwFlags)
-{
+CSeam<PlaySoundHandler> g_handler([](const char* pszSound, HMODULE hModule, DWORD dwFlags) {
     return PlaySoundA(pszSound, hModule, dwFlags);
-}
-
-CSeam<PlaySoundHandler> g_handler(SystemPlaySound);
+});
 
 } // namespace
 

@@ -94,7 +94,8 @@ inline constexpr IntValue Transparency{"transparency", 100};
 
 // The values that a contact's window holds, each stated once, in the order
 // the window reads them: the window's field, the kind, the name, the
-// default. A placed value's default is decided at the read: the next free
+// default. The window's fields, its loading and every store of one expand
+// it. A placed value's default is decided at the read: the next free
 // cell of the placement grid for "left" and "top", the current "_Default"
 // "displayRules" for "displayRule".
 #define SETTINGS_CONTACT_VALUES(X)                                                                 \
