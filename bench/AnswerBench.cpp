@@ -10,6 +10,7 @@
 #include "framework/ComPtr.h"
 #include "framework/Handle.h"
 #include "res/resource.h"
+#include "tests/support/StartedProcess.h"
 
 #include <olectl.h>
 #include <sapi.h>
@@ -102,39 +103,20 @@ BOOL CALLBACK FindMainWindow(HWND hWnd, LPARAM lParam)
 
 class Skylet {
 public:
-    explicit Skylet(const std::string& strExe)
-    {
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof(startup);
-        std::string strCommand = "\"" + strExe + "\"";
-        m_bStarted = CreateProcessA(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                    nullptr, &startup, &m_process);
-    }
-    ~Skylet()
-    {
-        if (!m_bStarted)
-            return;
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(m_process.hProcess, 99);
-        WaitForSingleObject(m_process.hProcess, 5000);
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
-    }
-    Skylet(const Skylet&) = delete;
-    Skylet& operator=(const Skylet&) = delete;
+    explicit Skylet(const std::string& strExe) : m_process("\"" + strExe + "\"") {}
+    ~Skylet() { m_process.EndWithin(0); }
 
-    bool Started() const { return m_bStarted; }
+    bool Started() const { return m_process.Started(); }
     HWND MainWindow() const
     {
-        std::pair<DWORD, HWND> found(m_process.dwProcessId, nullptr);
+        std::pair<DWORD, HWND> found(m_process.Id(), nullptr);
         EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
         return found.second;
     }
-    HANDLE Process() const { return m_process.hProcess; }
+    bool EndsWithin(DWORD dwTimeoutMs) const { return m_process.WaitForEnd(dwTimeoutMs); }
 
 private:
-    PROCESS_INFORMATION m_process = {};
-    bool m_bStarted = false;
+    CStartedProcess m_process;
 };
 
 // Sends WM_NULL every few milliseconds for a while and prints how long each
@@ -275,7 +257,7 @@ int main(int argc, char** argv)
         if (&hang == &hangs[1]) {
             const double start = NowMs();
             PostMessageA(hMain, WM_COMMAND, ID_TRAY_QUIT, 0);
-            if (WaitForSingleObject(skylet.Process(), 15000) == WAIT_OBJECT_0)
+            if (skylet.EndsWithin(15000))
                 std::printf("Quit during the hang: ended in %.0f ms\n", NowMs() - start);
             else
                 std::printf("Quit during the hang: not ended in 15 s\n");

@@ -12,6 +12,7 @@
 #include "core/PollCycle.h"
 #include "shell/FullScreenWatch.h"
 #include "shell/SkyletDlg.h"
+#include "tests/support/StartedProcess.h"
 
 #include <commctrl.h>
 
@@ -61,14 +62,9 @@ struct RoundFigures {
 // out of full screen, then closed. False when a step does not come.
 bool RunRound(const std::string& strProgram, HWND hContact, RoundFigures& figures)
 {
-    std::string commandLine = "\"" + strProgram + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    const CStartedProcess program("\"" + strProgram + "\"");
+    if (!program.Started())
         return false;
-    CloseHandle(process.hThread);
 
     bool bDone = DispatchUntil([] {
         HWND hProgram = ProgramWindow();
@@ -84,12 +80,9 @@ bool RunRound(const std::string& strProgram, HWND hContact, RoundFigures& figure
     figures.comeBack = NowMs() - start;
 
     PostMessageA(ProgramWindow(), WM_CLOSE, 0, 0);
-    bDone = bDone && DispatchUntil([&] {
-                return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
-            });
+    bDone = bDone && DispatchUntil([&] { return !program.Running(); });
     if (!bDone)
-        TerminateProcess(process.hProcess, 99);
-    CloseHandle(process.hProcess);
+        program.EndWithin(0);
     return bDone;
 }
 

@@ -118,17 +118,8 @@ bool RunPointer(const std::string& strCommands, DWORD dwTimeoutMs)
     static int s_nRun = 0;
     const std::string mark = "/tmp/skylet-pointer-" + std::to_string(GetCurrentProcessId()) + "-"
                              + std::to_string(++s_nRun);
-    std::string commandLine = "Z:\\bin\\sh -c \"" + strCommands + "; touch " + mark + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CStartedProcess("Z:\\bin\\sh -c \"" + strCommands + "; touch " + mark + "\"").Started())
         return false;
-    if (process.hProcess)
-        CloseHandle(process.hProcess);
-    if (process.hThread)
-        CloseHandle(process.hThread);
     const std::string windowsMark = WindowsPath(mark);
     const bool bDone = WaitUntil(
         [&] { return GetFileAttributesA(windowsMark.c_str()) != INVALID_FILE_ATTRIBUTES; },
@@ -375,16 +366,10 @@ std::vector<std::string> Simulator::Conversations() const
 
 SkyletProcess::SkyletProcess(const std::string& strArguments, const std::string& strDirectory,
                              const std::string& strExe)
+    : m_process("\"" + strExe + "\"" + (strArguments.empty() ? "" : " " + strArguments),
+                strDirectory)
 {
-    std::string commandLine = "\"" + strExe + "\"";
-    if (!strArguments.empty())
-        commandLine += " " + strArguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    const BOOL bStarted =
-        CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       strDirectory.empty() ? nullptr : strDirectory.c_str(), &startup, &m_process);
-    EXPECT_TRUE(bStarted) << commandLine;
+    EXPECT_TRUE(m_process.Started()) << strExe << " " << strArguments;
 }
 
 SkyletProcess::~SkyletProcess()
@@ -393,22 +378,16 @@ SkyletProcess::~SkyletProcess()
     // running for good: it is asked first, as a user would.
     if (Running())
         Quit(kQuitLeftoverMs);
-    if (m_process.hProcess) {
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
-    }
 }
 
 bool SkyletProcess::Running() const
 {
-    return m_process.hProcess && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+    return m_process.Running();
 }
 
 DWORD SkyletProcess::ExitCode() const
 {
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(m_process.hProcess, &code);
-    return code;
+    return m_process.ExitCode();
 }
 
 bool SkyletProcess::Quit(DWORD dwTimeoutMs)
@@ -425,16 +404,12 @@ bool SkyletProcess::Quit(DWORD dwTimeoutMs)
         dwTimeoutMs);
     if (hMain)
         PostMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
-    if (WaitForSingleObject(m_process.hProcess, dwTimeoutMs) == WAIT_OBJECT_0)
-        return true;
-    TerminateProcess(m_process.hProcess, 99);
-    WaitForSingleObject(m_process.hProcess, 5000);
-    return false;
+    return m_process.EndWithin(dwTimeoutMs);
 }
 
 HWND SkyletProcess::MainWindow() const
 {
-    for (HWND hWnd : TopLevelWindowsOf(m_process.dwProcessId))
+    for (HWND hWnd : TopLevelWindowsOf(m_process.Id()))
         if (IsDialog(hWnd) && GetDlgItem(hWnd, 1001))
             return hWnd;
     return nullptr;
@@ -458,7 +433,7 @@ std::string SkyletProcess::LogText() const
 std::vector<HWND> SkyletProcess::ContactWindows() const
 {
     std::vector<HWND> windows;
-    for (HWND hWnd : TopLevelWindowsOf(m_process.dwProcessId))
+    for (HWND hWnd : TopLevelWindowsOf(m_process.Id()))
         if (IsDialog(hWnd) && (GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
             windows.push_back(hWnd);
     return windows;
@@ -477,7 +452,7 @@ HWND SkyletProcess::ContactWindowAt(int nLeft, int nTop) const
 
 HWND SkyletProcess::Shows(const char* pszClassName) const
 {
-    for (HWND hWnd : TopLevelWindowsOf(m_process.dwProcessId))
+    for (HWND hWnd : TopLevelWindowsOf(m_process.Id()))
         if (HasClass(hWnd, pszClassName) && IsWindowVisible(hWnd))
             return hWnd;
     return nullptr;

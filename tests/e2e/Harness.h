@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/StandInVoice.h"
+#include "tests/support/StartedProcess.h"
 
 #include <windows.h>
 
@@ -161,7 +162,7 @@ public:
     HWND Shows(const char* pszClassName) const;
 
 private:
-    PROCESS_INFORMATION m_process = {};
+    CStartedProcess m_process;
 };
 
 // Opens the tray menu and chooses, with the keyboard, its item that many

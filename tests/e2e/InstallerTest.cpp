@@ -73,18 +73,11 @@ std::string ReadString(HKEY hRoot, const char* pszKey, const char* pszName)
 // Runs a program to its end; its exit code, or -1.
 DWORD RunToEnd(std::string commandLine, DWORD dwTimeoutMs)
 {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    const CStartedProcess process(std::move(commandLine));
+    if (!process.Started())
         return static_cast<DWORD>(-1);
-    WaitForSingleObject(process.hProcess, dwTimeoutMs);
-    DWORD code = static_cast<DWORD>(-1);
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    process.WaitForEnd(dwTimeoutMs);
+    return process.ExitCode();
 }
 
 bool HasValue(HKEY hRoot, const char* pszKey, const char* pszName)

@@ -23,23 +23,10 @@ constexpr DWORD kPollMs = 15000;
 class FullScreenProgram {
 public:
     explicit FullScreenProgram(const std::string& strArguments = "")
+        : m_process("\"" + WindowsPath(FULL_SCREEN_EXE) + "\" " + strArguments)
     {
-        std::string commandLine = "\"" + WindowsPath(FULL_SCREEN_EXE) + "\" " + strArguments;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof(startup);
-        CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &m_process);
     }
-    ~FullScreenProgram()
-    {
-        Close();
-        if (m_process.hProcess) {
-            CloseHandle(m_process.hThread);
-            CloseHandle(m_process.hProcess);
-        }
-    }
-    FullScreenProgram(const FullScreenProgram&) = delete;
-    FullScreenProgram& operator=(const FullScreenProgram&) = delete;
+    ~FullScreenProgram() { Close(); }
 
     HWND Window() const { return FindWindowA("SkyletTestFullScreen", nullptr); }
     // In the foreground, over the whole screen.
@@ -54,12 +41,11 @@ public:
     {
         if (HWND hWnd = Window())
             PostMessageA(hWnd, WM_CLOSE, 0, 0);
-        if (m_process.hProcess && WaitForSingleObject(m_process.hProcess, 5000) != WAIT_OBJECT_0)
-            TerminateProcess(m_process.hProcess, 99);
+        m_process.EndWithin(5000);
     }
 
 private:
-    PROCESS_INFORMATION m_process = {};
+    CStartedProcess m_process;
 };
 
 bool OnTop(HWND hWnd)
