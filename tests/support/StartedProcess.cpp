@@ -5,10 +5,13 @@ CStartedProcess::CStartedProcess(std::string strCommandLine, const std::string& 
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &strCommandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        strDirectory.empty() ? nullptr : strDirectory.c_str(), &startup, &process))
+    m_bStarted =
+        CreateProcessA(nullptr, &strCommandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       strDirectory.empty() ? nullptr : strDirectory.c_str(), &startup, &process);
+    if (!m_bStarted)
         return;
-    CloseHandle(process.hThread);
+    if (process.hThread)
+        CloseHandle(process.hThread);
     m_process.Reset(process.hProcess);
     m_dwId = process.dwProcessId;
 }

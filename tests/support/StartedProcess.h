@@ -13,9 +13,13 @@ public:
     // Starts the command line, in strDirectory when one is given.
     explicit CStartedProcess(std::string strCommandLine, const std::string& strDirectory = "");
 
-    bool Started() const { return static_cast<bool>(m_process); }
+    // A Unix program that Wine starts has no handle: it is started all the same.
+    bool Started() const { return m_bStarted; }
     DWORD Id() const { return m_dwId; }
-    bool Running() const { return m_process && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT; }
+    bool Running() const
+    {
+        return m_process && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT;
+    }
     // True once it has ended, within the time.
     bool WaitForEnd(DWORD dwTimeoutMs) const;
     // STILL_ACTIVE while it runs or when it never started.
@@ -25,6 +29,7 @@ public:
     bool EndWithin(DWORD dwTimeoutMs) const;
 
 private:
+    bool m_bStarted = false;
     CHandle m_process;
     DWORD m_dwId = 0;
 };
